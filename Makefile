@@ -1,0 +1,32 @@
+# Thin wrappers over CMake. `make run` and `make test` install what is missing first.
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps run test bench snapshots levels clean
+
+all: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build-release -j $(JOBS)
+
+deps:
+	@scripts/install-deps
+
+run: all
+	cd build-release && ./morgavelle
+
+# The test build runs with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
+	cmake --build build -j $(JOBS)
+	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
+
+bench: all
+	@for b in build-release/bench_*; do echo "== $$b"; (cd build-release && ./$$(basename $$b)) || exit 1; done
+
+snapshots: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
+	cmake --build build -j $(JOBS) --target snapshot
+	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./snapshot snapshots
+	@echo "snapshots written to build/snapshots/"
+
+clean:
+	rm -rf build build-release

@@ -1,0 +1,182 @@
+#include "shell/dispatch.h"
+#include "shell/gfx.h"
+#include "shell/settings.h"
+#include "shell/state.h"
+
+// Window size -> virtual size: the factors that turn a physical mouse position into a
+// virtual one, for the window and stretched full-screen sizes the game opens.
+struct mousescale {
+  int ww, wh, vw, vh;
+  float fx, fy;
+};
+static const mousescale mousescales[] = {
+    {600, 450, 1024, 768, 1.706666f, 1.706666f},  // small window
+    {800, 600, 1024, 768, 1.28f, 1.28f},          // window, or the 800 x 600 mode
+    {1024, 600, 1280, 768, 1.25f, 1.28f},
+    {1024, 600, 1366, 768, 1.33398f, 1.28f},      // the wide layout on a small screen
+};
+
+static void mousefactors(float& fx, float& fy) {
+  for (const mousescale& m : mousescales)
+    if (m.ww == windoww && m.wh == windowh && m.vw == screenw && m.vh == screenh) {
+      fx = m.fx;
+      fy = m.fy;
+      return;
+    }
+  // Any other size: proportional when the real window differs from the virtual screen
+  // (a desktop that gave us another size than asked for), otherwise one to one.
+  int rw = WindowWidth(), rh = WindowHeight();
+  fx = rw > 0 && rw != screenw ? float(screenw) / rw : 1;
+  fy = rh > 0 && rh != screenh ? float(screenh) / rh : 1;
+}
+
+void readinput() {
+  mousehit1 = mousehit2 = mousedown1 = mousedown2 = 0;
+  keyenter = keyesc = keyf2 = keyf3 = keyf4 = keyf7 = 0;
+  mousemoved = (prevmousex != mousex || prevmousey != mousey) ? 1 : 0;
+  if (inputon == 1) {
+    prevmousex = mousex;
+    prevmousey = mousey;
+    float fx, fy;
+    mousefactors(fx, fy);
+    mousex = int(MouseX() * fx);
+    mousey = int(MouseY() * fy);
+    mousehit1 = MouseHit(1);
+    mousehit2 = MouseHit(2);
+    mousedown1 = MouseDown(1);
+    mousedown2 = MouseDown(2);
+    mouseheld1 = mousedown1 ? mouseheld1 + 1 : 0;
+    mouseheld2 = mousedown2 ? mouseheld2 + 1 : 0;
+  }
+  keyenter = KeyDown(KEY_ENTER);
+  if (esccooldown > 0) esccooldown--;
+  keyesc = KeyDown(KEY_ESCAPE);
+  if (keyesc == 1 && esccooldown == 0) esccooldown = 30;
+  keyf2 = KeyDown(KEY_F2);
+  keyf3 = KeyDown(KEY_F3);
+  keyf4 = KeyDown(KEY_F4);
+  keyf7 = KeyDown(KEY_F7);
+  if (AppTerminate()) requestclose();
+  for (int e = AppSuspendEvent(); e != 0; e = AppSuspendEvent()) suspended = e == 1 ? 1 : 0;
+  if (suspended == 1 && pausesign == -1) {
+    suspended = 2;
+    pausesign = 1;
+    savesettings(0);
+    MinimizeWindow();
+  }
+}
+
+void requestclose() {
+  // Until the quit confirmation exists, closing the window saves and leaves at once.
+  savesettings(0);
+  fadeto(SCREEN_QUIT, 0, 0);
+}
+
+void stattime() {
+  fpsframes++;
+  int t = TimerTicks(secondtimer);
+  if (t != fpslasttick) {
+    fpslasttick = t;
+    fps = fpsframes;
+    fpsframes = 0;
+  }
+}
+
+void doall() {
+  lastfunc = "doall()";
+  midx = screenw / 2;
+  midy = screenh / 2;
+  xshiftwide = screenw == 1024 ? -171 : screenw == 1280 ? -43 : 0;
+  xshift = screenw == 1280 ? 128 : screenw == 1366 ? 171 : 0;
+  SetViewport(0, 0, screenw, screenh);
+  drawncount = skippedcount = 0;
+  stattime();
+  framecount++;
+  fadeupdate();
+  stage = 1;
+  runscreen();
+  drawpausesign();
+  drawcursor();
+}
+
+void fadeto(int target, int arg, int value) {
+  fadetarget = target;
+  fadearg = arg;
+  fadevalue = value;
+  fadestate = 2;
+  fadelevel = 256;  // a fade-in still running is cut short
+  mousehit1 = 0;
+  FlushKeys();  // the key that caused the change does nothing more
+}
+
+void fadereset() {
+  fadelevel = 0;
+  fadestate = 1;
+}
+
+void enterscreen(int target, int arg) {
+  switch (target) {
+    case SCREEN_QUIT:
+      quit = 1;
+      break;
+    default:
+      break;  // an unknown target leaves the screen black
+  }
+}
+
+void runscreen() {
+  switch (screen) {
+    default:
+      break;  // no screen: nothing is drawn
+  }
+}
+
+void fadeupdate() {
+  if (fadestate == 2) {
+    if (fadelevel > -32) fadelevel -= 32;
+    // Nine frames after fadeto the picture is black and the new screen is entered;
+    // its entry routine calls fadereset, so this frame already draws it (black).
+    if (fadelevel == -32) enterscreen(fadetarget, fadearg);
+  } else if (fadelevel < 255) {
+    fadelevel += 32;
+  }
+  SetColor(fadelevel, fadelevel, fadelevel);
+}
+
+void drawpausesign() {
+  if (suspended != 0 || pausesign != 1 || screen == SCREEN_LOADING || screen == SCREEN_SPLASH) return;
+  if (quickhelpsign) {
+    SetScale(1.2f, 1);
+    drawimg(quickhelpsign, float(midx), float(midy));
+    SetScale(1, 1);
+  }
+  if (mousehit1 == 1) pausesign = -1;  // the click is not consumed
+}
+
+void drawcursor() {
+  if (!cursorimg) return;
+  // The system pointer, in mode 2, comes on the first time a popup or the round's end needs it.
+  if (cursormode == 2 && !systempointershown && (popuplevel > 0 || endtime > 290)) {
+    ShowMouse();
+    systempointershown = 1;
+  }
+  if (cursormode != 2 && screen != SCREEN_LOADING && screen != SCREEN_SPLASH) {
+    float alpha = 1;
+    if (prevscreen == SCREEN_LOADING && screen == SCREEN_MENU && menuframe < 20) {
+      // Fresh from the loading screen the cursor fades in at the bottom centre.
+      alpha = menuframe * 0.05f;
+      mousex = midx;
+      mousey = screenh - 100;
+      MoveMouse(int(mousex / (float(screenw) / (windoww > 0 ? windoww : screenw))),
+                int(mousey / (float(screenh) / (windowh > 0 ? windowh : screenh))));
+    }
+    SetAlpha(alpha);
+    if (cursormode == 1) drawimg(cursorimg, float(mousex + 19), float(mousey + 25));
+    if (cursormode == 3) drawimg(cursordot, float(mousex), float(mousey));
+    SetAlpha(1);
+  }
+  if (screen == SCREEN_GAME) {
+    if (killermode > 0) drawimg(killercursor, float(mousex + 30), float(mousey + 30));
+    if (blastermode > 0) drawimg(blastercursor, float(mousex + 30), float(mousey + 30));
+  }
+}

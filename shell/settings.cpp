@@ -1,0 +1,80 @@
+#include "shell/settings.h"
+#include "shell/gfx.h"
+#include "shell/state.h"
+#include <cstdlib>
+
+std::string getspecialfolder() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  if (xdg && xdg[0] == '/') return std::string(xdg) + "/";
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return std::string(home) + "/.local/share/";
+  return "";
+}
+
+void makepath() {
+  lastfunc = "makepath()";
+  firstrun = 0;
+  // Without a data folder the names stand relative to the program's folder.
+  userpath = getspecialfolder() + "tamberlinex/" + "Morgavelle" + "-v-0-1-0/";
+  if (FileType(userpath) == 0) {
+    if (!CreateDir(userpath, 1)) Print("Userpath cannot be created: " + userpath);
+    firstrun = 1;
+  }
+  logmsg("Userpath", userpath);
+  Print("Userpath: " + userpath);
+}
+
+void defaultsettings() {
+  fullscreen = 1;
+  displaymode = 1;
+  musicvol = 280;
+  soundvol = 280;
+  player = -1;
+  settingspare = 0;
+  cursormode = 1;
+  levelhelpon = 1;
+  bouncefx = 1;
+  cardhints = 1;
+}
+
+void savesettings(int reset) {
+  lastfunc = "savesettings()";
+  if (reset == 1) defaultsettings();
+  Stream f = WriteFile(userpath + "settings.txt");
+  if (!f) {
+    Print("settings.txt cannot be written in " + userpath);
+    return;
+  }
+  const int values[settingscount] = {fullscreen, displaymode, musicvol, soundvol, player,
+                                     settingspare, cursormode, levelhelpon, bouncefx, cardhints};
+  for (int v : values) WriteLine(f, str(v));
+  // The old file stays whole when the new one cannot be written completely.
+  if (!CloseFile(f)) Print("settings.txt could not be saved, the previous copy is kept");
+}
+
+void loadsettings() {
+  lastfunc = "loadsettings()";
+  Stream f = ReadFile(userpath + "settings.txt");
+  if (!f) {
+    // The folder exists but the file is gone: play on with the defaults.
+    Print("settings.txt missing, using the defaults");
+    defaultsettings();
+    musicfade = musicvol;
+    return;
+  }
+  int values[settingscount];
+  for (int& v : values) v = Eof(f) ? 0 : toint(ReadLine(f));  // a short file gives 0 for the rest
+  CloseFile(f);
+  fullscreen = values[0];
+  displaymode = values[1];
+  musicvol = values[2];
+  soundvol = values[3];
+  // A slot outside 1..15 from an edited file would index past the player tables: no player.
+  player = values[4] >= 1 && values[4] <= 15 ? values[4] : -1;
+  settingspare = values[5];
+  cursormode = values[6];
+  levelhelpon = values[7];
+  bouncefx = values[8];
+  cardhints = values[9];
+  musicfade = musicvol;
+}

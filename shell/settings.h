@@ -1,0 +1,30 @@
+// The per-user folder and settings.txt: ten numbers, one per line, CR LF.
+#pragma once
+#include <string>
+
+// ---- Kept until quit ----
+inline std::string userpath;  // the per-user folder, ending in "/"
+inline int firstrun = 0;      // 1 when the folder was created at this start
+
+// ---- Saved in settings.txt, in file order ----
+inline int fullscreen = 1;    // 1 full screen, 0 window
+inline int displaymode = 1;   // 1..6, row of the display mode table
+inline int musicvol = 280;    // 0..280 in steps of 10; below 10 the music is off
+inline int soundvol = 280;    // 0..280 in steps of 10; below 10 the effects are off
+// (line 5 is the current player slot, `player`, declared with the screens' state)
+inline int settingspare = 0;  // stored and restored, nothing else
+inline int cursormode = 1;    // 1 the game's pointer picture, 2 the system pointer, 3 a dot
+inline int levelhelpon = 1;   // 1 = the game screen runs the level help
+inline int bouncefx = 1;      // 1 coins bounce at the edges; -1 they do not, and awards click
+inline int cardhints = 1;     // 1 = the table draws its highlight glow
+
+// ---- Applied music level (ramps towards musicvol) ----
+inline int musicfade = 280;
+
+constexpr int settingscount = 10;
+
+std::string getspecialfolder();  // the user's data folder with a trailing "/", "" when unknown
+void makepath();
+void savesettings(int reset);  // reset 1 first restores the defaults
+void loadsettings();
+void defaultsettings();

@@ -1,0 +1,59 @@
+#include "tests/harness.h"
+#include "shell/startup.h"
+#include "shell/state.h"
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+std::string tempfolder() {
+  static int n = 0;
+  fs::path p = fs::temp_directory_path() / ("morgavelle-test-" + std::to_string(getpid()) + "-" + std::to_string(++n));
+  fs::remove_all(p);
+  fs::create_directories(p);
+  return p.string() + "/";
+}
+
+std::string freshuserhome() {
+  std::string home = tempfolder();
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  return home;
+}
+
+void headlessgraphics(int w, int h) {
+  SetHeadless(true);
+  Graphics(w, h, 0, 60, 0);
+}
+
+void headlessstart() {
+  SetHeadless(true);
+  testclock(true, 0);
+  testresetinput();
+  resetshellstate();
+  freshuserhome();
+  gamestartup();
+}
+
+void runframes(int n) {
+  for (int i = 0; i < n; i++) {
+    gameframe();
+    testadvanceclock(20);
+  }
+}
+
+void writebytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string readbytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+uint32_t pixel(int x, int y) { return PixelAt(x, y); }

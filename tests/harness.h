@@ -1,0 +1,17 @@
+// Headless test harness: the software renderer, the dummy audio driver, a fake clock,
+// a fresh user folder per test, and helpers that feed input and run whole frames.
+#pragma once
+#include "runtime/runtime.h"
+#include "runtime/testinput.h"
+#include <string>
+
+// Resets the shell, points the user folder at a new empty folder and runs the start-up.
+void headlessstart();
+// Opens only the headless graphics at the given virtual size (runtime tests).
+void headlessgraphics(int w = 1024, int h = 768);
+void runframes(int n);  // whole frames, the clock moving 20 ms each
+std::string freshuserhome();  // a new empty folder used as XDG_DATA_HOME
+std::string tempfolder();     // a new empty folder for a test's own files
+void writebytes(const std::string& path, const std::string& bytes);
+std::string readbytes(const std::string& path);
+uint32_t pixel(int x, int y);  // 0xRRGGBB of the rendered frame

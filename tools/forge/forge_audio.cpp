@@ -1,0 +1,3 @@
+#include "tools/forge/forge.h"
+
+void forgeaudio() {}

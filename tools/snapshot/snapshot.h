@@ -1,0 +1,9 @@
+// The snapshot tool's scenes; each renders one or more PNG files into snapfolder.
+#pragma once
+#include <string>
+
+extern std::string snapfolder;
+bool savesnapshot(const std::string& name);  // the rendered frame as <snapfolder>/<name>.png
+void snapscreen(int w, int h);               // fresh headless screen of that size, cleared, full brightness
+
+bool snaptestpattern();  // every blend mode, tint, alpha, scale and rotation
