@@ -17,6 +17,8 @@ static SDL_Surface* surface = nullptr;  // the virtual screen (headless only)
 static int generation = 0;              // bumps whenever the renderer is recreated
 static bool automidhandle = false;
 static int drawcalls = 0;
+static bool renderertiming = false;  // benchmarks only
+static double renderermicros = 0;
 static SDL_Rect cliprect{0, 0, 0, 0};
 static bool clipon = false;
 
@@ -150,6 +152,7 @@ void SetViewport(int x, int y, int w, int h) {
 
 void Cls() {
   drawcalls = 0;
+  renderermicros = 0;
   if (!renderer) return;
   if (!headless) SDL_SetRenderTarget(renderer, target);
   SDL_SetRenderDrawColor(renderer, Uint8(drawstate.clscolor_red), Uint8(drawstate.clscolor_green),
@@ -469,11 +472,19 @@ void DrawImage(const Image& image, float x, float y, int frame) {
     v[i].tex_coord.y = tv[i];
   }
   static const int idx[6] = {0, 1, 2, 0, 2, 3};
-  SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+  if (renderertiming) {
+    Uint64 t0 = SDL_GetPerformanceCounter();
+    SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+    renderermicros += double(SDL_GetPerformanceCounter() - t0) * 1e6 / double(SDL_GetPerformanceFrequency());
+  } else {
+    SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+  }
   drawcalls++;
 }
 
 int DrawCalls() { return drawcalls; }
+void SetRendererTiming(bool on) { renderertiming = on; }
+double RendererMicros() { return renderermicros; }
 
 // ---- Overlap test ----
 

@@ -91,3 +91,7 @@ std::vector<uint8_t> ReadPixels(int& w, int& h);
 uint32_t PixelAt(int x, int y);  // 0xRRGGBB of the rendered frame, headless only
 bool SavePixelsPNG(const std::vector<uint8_t>& rgba, int w, int h, const std::string& path);
 int DrawCalls();  // quads submitted since the last Cls, for benchmarks
+// Benchmarks: measure the time spent inside the renderer's own calls (rasterising, on the
+// software renderer) so that the runtime's own share of a draw can be told apart.
+void SetRendererTiming(bool on);
+double RendererMicros();  // time inside the renderer since the last Cls, microseconds

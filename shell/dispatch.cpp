@@ -2,6 +2,9 @@
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/state.h"
+#include "presentation/sound.h"
+#include "text/fonts.h"
+#include "text/texts.h"
 
 // Window size -> virtual size: the factors that turn a physical mouse position into a
 // virtual one, for the window and stretched full-screen sizes the game opens.
@@ -56,6 +59,7 @@ void readinput() {
   keyf3 = KeyDown(KEY_F3);
   keyf4 = KeyDown(KEY_F4);
   keyf7 = KeyDown(KEY_F7);
+  if (keyf7 == 1) loadtexts();  // edited texts show without a restart
   if (AppTerminate()) requestclose();
   for (int e = AppSuspendEvent(); e != 0; e = AppSuspendEvent()) suspended = e == 1 ? 1 : 0;
   if (suspended == 1 && pausesign == -1) {
@@ -63,6 +67,7 @@ void readinput() {
     pausesign = 1;
     savesettings(0);
     MinimizeWindow();
+    pausemusicchannels();  // updatemusic resumes them once the sign is clicked away
   }
 }
 
@@ -95,6 +100,7 @@ void doall() {
   fadeupdate();
   stage = 1;
   runscreen();
+  if (framecount > 30) updatemusic();
   drawpausesign();
   drawcursor();
 }
@@ -150,6 +156,8 @@ void drawpausesign() {
     drawimg(quickhelpsign, float(midx), float(midy));
     SetScale(1, 1);
   }
+  drawtext(menutext(10, 1), float(midx), float(midy - 31), ALIGN_CENTRE, 4);
+  drawtext(menutext(10, 2), float(midx), float(midy + 15), ALIGN_CENTRE, 7);
   if (mousehit1 == 1) pausesign = -1;  // the click is not consumed
 }
 

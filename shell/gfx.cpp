@@ -6,6 +6,7 @@ void logmsg(const std::string& kind, const std::string& text) {
   logcount++;
   loglastkind = kind;
   loglasttext = text;
+  if (kind == "i" || kind == "s") logmissing.push_back(kind + " " + text);
   if (logtrace) Print("logmsg " + kind + ": " + text);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "runtime/runtime.h"
 #include <string>
+#include <vector>
 
 Image loadimg(const std::string& path);  // null and a log line when missing
 Image loadanim(const std::string& path, int cellw, int cellh, int count);
@@ -24,3 +25,4 @@ inline int logcount = 0;          // calls of logmsg this run
 inline std::string loglastkind;   // the last call's kind
 inline std::string loglasttext;   // and its text
 inline bool logtrace = false;     // also print each call (the completeness check turns this on)
+inline std::vector<std::string> logmissing;  // every picture ("i") or sound ("s") that failed to load

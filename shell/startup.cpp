@@ -4,6 +4,10 @@
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/state.h"
+#include "presentation/effects.h"
+#include "presentation/sound.h"
+#include "text/fonts.h"
+#include "text/texts.h"
 
 void loadall() {
   lastfunc = "loadall()";
@@ -17,6 +21,11 @@ void loadmaingraphics() {
   cursorimg = loadimg("data\\UI\\cursor.png");
   logoimg = loadimg("data\\ui\\logo.png");
   logoglow = loadimg("data\\ui\\glow.png");
+  loadfonts();
+  loadeffects();
+  loadmenutexts();
+  loadstorytexts();
+  loadgametexts();
 }
 
 void instmain() {
@@ -45,6 +54,7 @@ bool gamestartup() {
   if (drawstate.vres_width <= 0) return false;  // no window and no screen: nothing can be shown
   SetWindowTitle("Morgavelle");
   InitAudio();
+  initsound();
   instmain();
   return true;
 }
@@ -94,6 +104,8 @@ void resetshellstate() {
   systempointershown = 0;
   menuframe = popuplevel = endtime = killermode = blastermode = 0;
   player = -1;
+  resettexts();
+  resetfonts();
   defaultsettings();
   musicfade = musicvol;
 }

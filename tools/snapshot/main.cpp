@@ -38,5 +38,9 @@ int main(int argc, char** argv) {
   AutoMidHandle(true);
   int failed = 0;
   failed += !snaptestpattern();
+  failed += !snapfonts();
+  failed += !snappictures();
+  failed += !snapeffects();
+  failed += !snaptables();
   return failed ? 1 : 0;
 }

@@ -6,4 +6,8 @@ extern std::string snapfolder;
 bool savesnapshot(const std::string& name);  // the rendered frame as <snapfolder>/<name>.png
 void snapscreen(int w, int h);               // fresh headless screen of that size, cleared, full brightness
 
-bool snaptestpattern();  // every blend mode, tint, alpha, scale and rotation
+bool snaptestpattern();   // every blend mode, tint, alpha, scale and rotation
+bool snapfonts();         // each font's sheet and sample lines in every font
+bool snappictures();      // contact sheets of every picture, grouped by folder
+bool snapeffects();       // every particle kind and burst
+bool snaptables();        // dealt tables, a table mid-play

@@ -1,0 +1,55 @@
+// Shapes shared by the shell and progression pictures: buttons, panels, landscapes and
+// the little spooky props (tombstones, pumpkins, bats, crooked houses) they are made of.
+#pragma once
+#include "tools/forge/forge_art.h"
+#include <cstdint>
+
+namespace uikit {
+
+// A tiny xorshift generator: every scattered star and blade of grass comes from a fixed seed.
+struct prng {
+  uint32_t s;
+  explicit prng(uint32_t seed) : s(seed ? seed : 0x9e3779b9u) {}
+  uint32_t next() {
+    s ^= s << 13;
+    s ^= s >> 17;
+    s ^= s << 5;
+    return s;
+  }
+  double unit() { return (next() >> 8) / 16777216.0; }
+  double range(double a, double b) { return a + (b - a) * unit(); }
+};
+
+// A quadratic curve from the current point, as cairo only draws cubic ones.
+void quadto(cairo_t* cr, double x1, double y1, double x2, double y2);
+
+// Button faces and panels.
+void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline = 4);
+void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim);
+void rivet(cairo_t* cr, double x, double y, double r);
+void cobweb(cairo_t* cr, double x, double y, double size, int corner);  // corner 0 tl, 1 tr, 2 bl, 3 br
+void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha);
+
+// Landscape pieces; y is the ground line the prop stands on.
+void sky(cairo_t* cr, double w, double h, rgb top, rgb bottom, uint32_t seed, int stars, double starband);
+void moon(cairo_t* cr, double x, double y, double r, rgb c);
+// A rolling hill filled from its crest line down to the bottom of the picture.
+void hill(cairo_t* cr, double w, double h, double base, double amp, double phase, double wave, rgb top, rgb bottom,
+          double outline);
+double hillheight(double x, double base, double amp, double phase, double wave);
+void tombstone(cairo_t* cr, double x, double y, double s, double tilt, int kind);
+void pumpkin(cairo_t* cr, double x, double y, double s, bool lit);
+void tree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c);
+void house(cairo_t* cr, double x, double y, double s, uint32_t seed, bool lit);
+void bat(cairo_t* cr, double x, double y, double s);
+void ghost(cairo_t* cr, double x, double y, double s);
+void fence(cairo_t* cr, double x0, double x1, double y, double s, rgb c);
+void grass(cairo_t* cr, double x0, double x1, double w, double base, double amp, double phase, double wave, rgb c,
+           uint32_t seed);
+void mist(cairo_t* cr, double w, double y, double thick, rgb c, double alpha, uint32_t seed);
+void vignette(cairo_t* cr, double w, double h, double alpha);
+// The game's name as the title logo draws it, centred at (cx, cy), at most maxw wide.
+void logotext(cairo_t* cr, double cx, double cy, double maxw, double size);
+void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double alpha, uint32_t seed);
+
+}  // namespace uikit

@@ -1,0 +1,3 @@
+#include "tools/snapshot/snapshot.h"
+
+bool snaptables() { return true; }
