@@ -6,6 +6,8 @@
 #include "shell/state.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
+#include "solitaire/cards.h"
+#include "solitaire/levels.h"
 #include "text/fonts.h"
 #include "text/texts.h"
 
@@ -23,6 +25,7 @@ void loadmaingraphics() {
   logoglow = loadimg("data\\ui\\glow.png");
   loadfonts();
   loadeffects();
+  loadcardgfx();
   loadmenutexts();
   loadstorytexts();
   loadgametexts();
@@ -38,6 +41,9 @@ void instmain() {
   esccooldown = 0;
   mousemoved = 0;
   screen = SCREEN_NONE;
+  load_solitaire_for_preview();
+  inititemlevels();
+  initlevels();
   AutoMidHandle(true);  // every picture from here on is placed by its centre
   loadmaingraphics();
 }

@@ -17,6 +17,8 @@ namespace {
 const char* const comicbold = "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf";
 const char* const roundface = "/usr/share/fonts/truetype/leckerli-one/LeckerliOne-Regular.ttf";
 const char* const sansbold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+// Letters drawn to fill a fixed pitch: its l and i carry feet, so they fill their wide slots.
+const char* const pitchbold = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 // One font's look. Sizes are in pixels of the cell.
 struct fontlook {
@@ -35,6 +37,8 @@ struct fontlook {
   rgb edge;            // outline and halo colour
   double embolden;     // extra stroke weight of the fill (dilation radius), 0 = none
   double stretch;      // how far a glyph narrower than its room may be widened
+  double narrowstretch;  // the same for glyphs with less than half their room inked
+  const char* footed;    // letters taken from the fixed-pitch face so they fill their room
 };
 
 // Coverage in a padded float buffer around one cell.
@@ -102,8 +106,8 @@ plane blurshift(const plane& m, double s, int ox, int oy) {
 }
 
 struct facechain {
-  FT_Face f[3] = {nullptr, nullptr, nullptr};
-  double px[3] = {0, 0, 0};  // pixel size giving the wanted cap height in each face
+  FT_Face f[4] = {nullptr, nullptr, nullptr, nullptr};  // primary, comic, sans, fixed pitch
+  double px[4] = {0, 0, 0, 0};  // pixel size giving the wanted cap height in each face
 };
 
 // Pixel size at which a face's capital H is cap pixels tall.
@@ -134,6 +138,8 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
       break;
     }
   if (fi < 0) return false;
+  if (code < 0x80 && look.footed && std::string(look.footed).find(char(code)) != std::string::npos && chain.f[3])
+    fi = 3;
   FT_Face face = chain.f[fi];
   FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(chain.px[fi] * 64)), 72, 72);
   FT_Set_Transform(face, nullptr, nullptr);
@@ -154,19 +160,52 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
   double sv = 1.0;
   if (ymax > 0) sv = std::min(sv, (look.baseline - reach - 0.5) / ymax);
   if (ymin < 0) sv = std::min(sv, (ch - look.baseline - reach - below - 0.5) / -ymin);
-  double bodyw = (xmax - xmin) * sv;
+  // What the neighbours see of a glyph is its ink below cap height, and on the right only down
+  // to the baseline: a y's tail slides under the next letter, a j's hook fills its own room.
+  // Measure that once, unstretched.
+  double bandl = xmin * sv, bandr = xmax * sv;
+  {
+    FT_Matrix mat{FT_Fixed(std::lround(sv * 65536.0)), 0, 0, FT_Fixed(std::lround(sv * 65536.0))};
+    FT_Vector delta{0, 0};
+    FT_Set_Transform(face, &mat, &delta);
+    if (FT_Load_Char(face, FT_ULong(code), flags) == 0 && FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0) {
+      const FT_Bitmap& bm = face->glyph->bitmap;
+      double lo = 1e9, hi = -1e9;
+      for (unsigned r = 0; r < bm.rows; r++) {
+        int y = look.baseline - face->glyph->bitmap_top + int(r);
+        if (y < look.baseline - look.cap - 0.5) continue;
+        for (unsigned c = 0; c < bm.width; c++) {
+          double a = bm.buffer[size_t(r) * bm.pitch + c] / 255.0;
+          if (a < 0.2) continue;
+          double x = face->glyph->bitmap_left + int(c);
+          lo = std::min(lo, x + 1 - a);  // coverage gives the edge inside the pixel
+          if (y < look.baseline) hi = std::max(hi, x + a);
+        }
+      }
+      if (hi > lo) bandl = std::max(bandl, lo), bandr = std::min(bandr, hi);
+    }
+    FT_Set_Transform(face, nullptr, nullptr);
+  }
+  if (bandr - bandl < 0.5) bandl = xmin * sv, bandr = xmax * sv;
+  double bodyw = bandr - bandl;
   // Horizontal fit: the body keeps a gap to its neighbour; wider glyphs are condensed.
   double room = std::max(1.0, advance - look.gap);
   room = std::min(room, cw - 2 * reach - right - 1.0);
-  // Narrow glyphs widen a little towards the room so the text keeps an even colour.
-  double sh = bodyw > room ? room / bodyw : std::min(look.stretch, room / bodyw);
+  // Narrow glyphs widen towards the room so the text keeps an even colour; a glyph that
+  // inks less than half its room has its own limit, so stems do not turn into bars.
+  double limit = room > 1.8 * bodyw ? look.narrowstretch : look.stretch;
+  double sh = bodyw > room ? room / bodyw : std::min(limit, room / bodyw);
+  // Every glyph sits the same distance right of its pen position, so outlines never start
+  // left of the cell and neighbouring gaps stay equal.
+  const double lead = std::max(0.0, reach + 0.5 - look.gap / 2);
 
   const int P = 8;  // padding around the cell to catch anything that would spill over
   for (int attempt = 0; attempt < 8; attempt++) {
     double w = bodyw * sh;
-    double x0 = (advance - w) / 2;
-    x0 = std::max(x0, reach + 0.5);
-    if (x0 + w + reach + right > cw - 0.5) x0 = std::max(reach + 0.3, cw - 0.5 - reach - right - w);
+    double x0 = (advance - w) / 2 + lead - (bandl - xmin * sv) * sh;  // left of the whole body
+    double full = (xmax - xmin) * sv * sh;
+    x0 = std::max(x0, reach + 0.3);
+    if (x0 + full + reach + right > cw - 0.5) x0 = std::max(reach + 0.3, cw - 0.5 - reach - right - full);
     FT_Matrix mat;
     mat.xx = FT_Fixed(std::lround(sh * sv * 65536.0));
     mat.xy = 0;
@@ -216,10 +255,12 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
         bool inside = x >= P && y >= P && x < P + cw && y < P + ch;
         if (!inside && p[3] > 0.25f) spill = true;  // faint shadow and halo tails are clipped unseen
       }
-    if (spill && attempt < 7) {  // shrink a little and try again
+    if (spill && attempt < 7) {  // shrink a little and try again; the measured band shrinks with it
       sh *= 0.93;
       sv *= 0.96;
-      bodyw = (xmax - xmin) * sv;
+      bandl *= 0.96;
+      bandr *= 0.96;
+      bodyw = bandr - bandl;
       continue;
     }
     int col = (slot - 1) % 10, row = (slot - 1) / 10;
@@ -239,8 +280,8 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
 
 void forgeonefont(FT_Library lib, const fontlook& look) {
   facechain chain;
-  const char* files[3] = {look.face, comicbold, sansbold};
-  for (int i = 0; i < 3; i++) {
+  const char* files[4] = {look.face, comicbold, sansbold, pitchbold};
+  for (int i = 0; i < 4; i++) {
     if (i > 0 && std::string(files[i]) == look.face) continue;
     if (FT_New_Face(lib, files[i], 0, &chain.f[i]) != 0) {
       chain.f[i] = nullptr;
@@ -321,22 +362,22 @@ void forgefonts() {
   const fontlook looks[6] = {
       // small button captions: bone letters in a firm ink outline
       {"texts/fbuttonsmall.png", 26, 26, 2, comicbold, 12.5, 19, 2.0, 1.5, 0, 0, 1, 1, 1.0, 0.45, white, pal::bone,
-       pal::ink, 0.2, 1.25},
+       pal::ink, 0.2, 1.25, 1.3, "li"},
       // general text: clean white with a soft shadow and a faint dark halo
       {"texts/ftext.png", 26, 26, 2, comicbold, 12.5, 19, 1.5, 0, 1.0, 0.8, 1, 1, 1.2, 0.6, white,
-       artshade(pal::bone, 1.3), pal::ink, 0.3, 1.25},
+       artshade(pal::bone, 1.3), pal::ink, 0.3, 1.25, 1.3, "li"},
       // big button captions: chunky warm letters, thick outline
       {"texts/fbuttonbig.png", 28, 28, 1, comicbold, 13.0, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, white, warm, pal::ink,
-       0.45, 1.4},
+       0.45, 1.4, 1.3, "li"},
       // headlines: rounded gold-to-pumpkin letters, thick outline
       {"texts/fhead.png", 28, 28, 1, roundface, 12.5, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, artshade(pal::gold, 1.2),
-       pal::pumpkin, pal::ink, 0, 1.2},
-      // small body text on panels: bone white in a thin ink outline, reads on dark and light and tints cleanly
-      {"texts/ftext2.png", 20, 19, 2, comicbold, 9.5, 14, 1.5, 1.0, 0, 0, 0, 0, 0, 0, white, pal::bone, pal::ink, 0.2,
-       1.25},
+       pal::pumpkin, pal::ink, 0, 1.2, 1.2, nullptr},
+      // small body text on panels: bold bright white in a crisp ink outline, reads on dark and light and tints cleanly
+      {"texts/ftext2.png", 20, 19, 2, comicbold, 9.5, 14, 2.0, 1.2, 0, 0, 0, 0, 0, 0, white, white, pal::ink, 0.35,
+       1.25, 1.3, "li"},
       // small text on the note paper: dark sepia ink
       {"texts/ftext4.png", 20, 19, 2, comicbold, 10.0, 14, 1.0, 0, 0, 0, 0, 0, 0, 0, sepia, artshade(sepia, 0.7),
-       pal::ink, 0.3, 1.25},
+       pal::ink, 0.3, 1.25, 1.3, "li"},
   };
   FT_Library lib = nullptr;
   if (FT_Init_FreeType(&lib) != 0) {
