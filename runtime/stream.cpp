@@ -263,7 +263,8 @@ bool DeleteFile(const std::string& path) {
   return !real.empty() && unlink(real.c_str()) == 0;
 }
 
-void Print(const std::string& text) { std::cout << text << '\n'; }
+// Trace lines go out at once, so the last ones before a crash are not lost in a buffer.
+void Print(const std::string& text) { std::cout << text << std::endl; }
 
 std::string AppDir() {
   char buf[4096];

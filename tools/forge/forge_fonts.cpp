@@ -15,7 +15,6 @@
 namespace {
 
 const char* const comicbold = "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf";
-const char* const roundface = "/usr/share/fonts/truetype/leckerli-one/LeckerliOne-Regular.ttf";
 const char* const sansbold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
 // Letters drawn to fill a fixed pitch: its l and i carry feet, so they fill their wide slots.
 const char* const pitchbold = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
@@ -369,9 +368,10 @@ void forgefonts() {
       // big button captions: chunky warm letters, thick outline
       {"texts/fbuttonbig.png", 28, 28, 1, comicbold, 13.0, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, white, warm, pal::ink,
        0.45, 1.4, 1.3, "li"},
-      // headlines: rounded gold-to-pumpkin letters, thick outline
-      {"texts/fhead.png", 28, 28, 1, roundface, 12.5, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, artshade(pal::gold, 1.2),
-       pal::pumpkin, pal::ink, 0, 1.2, 1.2, nullptr},
+      // headlines: chunky gold-to-pumpkin letters, thick outline (a joined script face looks
+      // broken at the fixed advances of a bitmap font, so the headline uses the comic face too)
+      {"texts/fhead.png", 28, 28, 1, comicbold, 13.0, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, artshade(pal::gold, 1.2),
+       pal::pumpkin, pal::ink, 0.5, 1.4, 1.3, "li"},
       // small body text on panels: bold bright white in a crisp ink outline, reads on dark and light and tints cleanly
       {"texts/ftext2.png", 20, 19, 2, comicbold, 9.5, 14, 2.0, 1.2, 0, 0, 0, 0, 0, 0, white, white, pal::ink, 0.35,
        1.25, 1.3, "li"},
