@@ -67,6 +67,7 @@ class SolitaireTest : public ::testing::Test {
     std::filesystem::create_directories(folder + "data/levelz");
     ChangeDir(folder);
     resettablestate();
+    resetlevelstate();  // earlier tests may have read the real level previews
     reseteffects();
     player = 1;
     screenw = 1024;
