@@ -30,6 +30,19 @@ void snapscreen(int w, int h) {
   Cls();
 }
 
+Image makeblock(int w, int h, int r, int g, int b, int a) {
+  std::vector<uint8_t> p(size_t(w) * h * 4);
+  for (size_t i = 0; i < p.size(); i += 4) {
+    p[i] = uint8_t(r);
+    p[i + 1] = uint8_t(g);
+    p[i + 2] = uint8_t(b);
+    p[i + 3] = uint8_t(a);
+  }
+  Image img = CreateImageFromPixels(p.data(), w, h, 0);
+  SetImageHandle(img, 0, 0);
+  return img;
+}
+
 int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);

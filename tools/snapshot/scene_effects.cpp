@@ -50,19 +50,6 @@ const int coinplace[10][2] = {{-90, -45}, {-30, -45}, {30, -45}, {90, -45},  // 
                               {-80, 10},  {0, 10},    {80, 10},              // middle row
                               {-80, 65},  {0, 65},    {80, 65}};             // 30, 50, stacked 100
 
-Image makeblock(int w, int h, int r, int g, int b, int a) {
-  std::vector<uint8_t> p(size_t(w) * h * 4);
-  for (size_t i = 0; i < p.size(); i += 4) {
-    p[i] = uint8_t(r);
-    p[i + 1] = uint8_t(g);
-    p[i + 2] = uint8_t(b);
-    p[i + 3] = uint8_t(a);
-  }
-  Image img = CreateImageFromPixels(p.data(), w, h, 0);
-  SetImageHandle(img, 0, 0);
-  return img;
-}
-
 // Night-blue cells with a thin frame, so glows and dark outlines both show.
 void drawcells(int count, int cw, int ch, int perrow) {
   Image frame = makeblock(cw - 4, ch - 4, 34, 30, 58, 255);

@@ -10,20 +10,6 @@
 #include <string>
 #include <vector>
 
-// A solid rectangle placed by its top-left corner.
-static Image makeblock(int w, int h, int r, int g, int b, int a) {
-  std::vector<uint8_t> p(size_t(w) * h * 4);
-  for (size_t i = 0; i < p.size(); i += 4) {
-    p[i] = uint8_t(r);
-    p[i + 1] = uint8_t(g);
-    p[i + 2] = uint8_t(b);
-    p[i + 3] = uint8_t(a);
-  }
-  Image img = CreateImageFromPixels(p.data(), w, h, 0);
-  SetImageHandle(img, 0, 0);
-  return img;
-}
-
 // A dusk backdrop: night blue at the top fading to a muted purple, dark enough for bone-white
 // glyphs and light enough for dark outlines.
 static void drawdusk(int w, int h) {

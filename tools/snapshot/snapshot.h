@@ -1,10 +1,12 @@
 // The snapshot tool's scenes; each renders one or more PNG files into snapfolder.
 #pragma once
+#include "runtime/draw.h"
 #include <string>
 
 extern std::string snapfolder;
 bool savesnapshot(const std::string& name);  // the rendered frame as <snapfolder>/<name>.png
 void snapscreen(int w, int h);               // fresh headless screen of that size, cleared, full brightness
+Image makeblock(int w, int h, int r, int g, int b, int a);  // a solid rectangle placed by its top-left corner
 
 bool snaptestpattern();   // every blend mode, tint, alpha, scale and rotation
 bool snapfonts();         // each font's sheet and sample lines in every font
