@@ -719,9 +719,24 @@ void spider(cairo_t* cr, double cx, double cy, double s) {
 
 }  // namespace
 
+// The stock stacks its backs two pixels apart, so all that shows of the lower cards is
+// their left edge: a thin ink line with a light rim inside reads as a pile of card edges,
+// where a thick outline would merge into one dark block.
+void backedge(cairo_t* cr, const backdesign& d) {
+  cardshape(cr, cardw, cardh, 1.9, 8.5);
+  artsetcolor(cr, artmix(d.trim, pal::bone, 0.45));
+  cairo_set_line_width(cr, 1.4);
+  cairo_stroke(cr);
+  cardshape(cr, cardw, cardh, 0.75, 9);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 1.3);
+  cairo_stroke(cr);
+}
+
 void cardback(cairo_t* cr, int design) {
   const backdesign& d = backdesigns[design];
-  cardblank(cr, d.top, d.bottom);
+  cardshape(cr, cardw, cardh, 0.75, 9);
+  artfilloutline(cr, d.top, d.bottom, 0, cardh, 0);
   cardclip(cr);
   cardrng rng(0xbac0 + design * 7919);
   // background pattern, faint enough that the emblem reads first
@@ -841,4 +856,5 @@ void cardback(cairo_t* cr, int design) {
       spider(cr, cx, cy + 8, 22);
       break;
   }
+  backedge(cr, d);
 }
