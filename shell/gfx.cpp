@@ -1,6 +1,5 @@
 #include "shell/gfx.h"
 #include "shell/state.h"
-#include <set>
 
 void logmsg(const std::string& kind, const std::string& text) {
   logcount++;
@@ -78,9 +77,8 @@ std::string checkdrawstate() {
   if (d.viewport_x != 0 || d.viewport_y != 0 || d.viewport_w != screenw || d.viewport_h != screenh) wrong += " viewport";
   if (!wrong.empty()) {
     // Said once per screen routine, so a leak shows without flooding the trace.
-    static std::set<std::string> told;
     std::string key = lastfunc + wrong;
-    if (told.insert(key).second) Print("draw state not reset after " + lastfunc + ":" + wrong);
+    if (drawstatetold.insert(key).second) Print("draw state not reset after " + lastfunc + ":" + wrong);
   }
   return wrong;
 }

@@ -2,6 +2,7 @@
 // instead of the raw runtime calls.
 #pragma once
 #include "runtime/runtime.h"
+#include <set>
 #include <string>
 #include <vector>
 
@@ -25,4 +26,5 @@ inline int logcount = 0;          // calls of logmsg this run
 inline std::string loglastkind;   // the last call's kind
 inline std::string loglasttext;   // and its text
 inline bool logtrace = false;     // also print each call (the completeness check turns this on)
-inline std::vector<std::string> logmissing;  // every picture ("i") or sound ("s") that failed to load
+inline std::vector<std::string> logmissing;
+inline std::set<std::string> drawstatetold;  // routine and state already reported by checkdrawstate  // every picture ("i") or sound ("s") that failed to load
