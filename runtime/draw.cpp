@@ -71,10 +71,14 @@ static bool makescreen(int vw, int vh) {
   return true;
 }
 
+// The display modes and the desktop size can be asked before any graphics are open.
+static bool videoinit() {
+  return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+}
+
 bool Graphics(int width, int height, int depth, int hertz, int flags) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0)
-    return false;
+  if (!videoinit()) return false;
   destroyrenderer();
   resetstate();
   drawstate.g_width = width;
@@ -108,7 +112,7 @@ void EndGraphics() {
 }
 
 int GraphicsModeExists(int width, int height, int depth, int hertz) {
-  if (headless || !SDL_WasInit(SDL_INIT_VIDEO)) return 0;
+  if (headless || !videoinit()) return 0;
   int n = SDL_GetNumDisplayModes(0);
   for (int i = 0; i < n; i++) {
     SDL_DisplayMode m;
@@ -123,7 +127,7 @@ int GraphicsModeExists(int width, int height, int depth, int hertz) {
 
 static int desktopsize(bool w) {
   SDL_DisplayMode m;
-  if (!SDL_WasInit(SDL_INIT_VIDEO) || SDL_GetDesktopDisplayMode(0, &m) != 0) return w ? 1366 : 768;
+  if (headless || !videoinit() || SDL_GetDesktopDisplayMode(0, &m) != 0) return w ? 1366 : 768;
   return w ? m.w : m.h;
 }
 int DesktopWidth() { return desktopsize(true); }
