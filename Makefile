@@ -28,5 +28,9 @@ snapshots: deps
 	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./snapshot snapshots
 	@echo "snapshots written to build/snapshots/"
 
+# Plays every level over 1000 deals with both players and rewrites content/levels/report.md.
+levels: all
+	./build-release/levelcheck build-release 1000 10000 content/levels/report.md
+
 clean:
 	rm -rf build build-release

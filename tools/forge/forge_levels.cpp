@@ -5,9 +5,11 @@
 #include "tools/forge/forge.h"
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <cstdio>
 #include <map>
 #include <sstream>
 
@@ -35,7 +37,9 @@ int rankof(const std::string& w) {
   static const std::map<std::string, int> names = {{"A", 1}, {"J", 11}, {"Q", 12}, {"K", 13}};
   auto it = names.find(w);
   if (it != names.end()) return it->second;
-  if (w.empty() || w.size() > 2 || !std::all_of(w.begin(), w.end(), ::isdigit)) return 0;
+  if (w.empty() || w.size() > 2) return 0;
+  for (char ch : w)
+    if (!std::isdigit(static_cast<unsigned char>(ch))) return 0;
   int r = std::stoi(w);
   return r >= 1 && r <= 13 ? r : 0;
 }

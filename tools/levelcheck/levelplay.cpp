@@ -228,6 +228,57 @@ checkresult playblind(const checkdeal& d) {
 
 namespace {
 
+// The longest run of takes from here without a draw, knowing every card: how long a combo
+// the table still holds. Rank cards and the fish only; `cap` bounds the work.
+int longestrun(const checkdeal& d, const playstate& s, int& cap) {
+  if (--cap <= 0) return 0;
+  int best = 0;
+  for (int c = 0; c < int(d.columns.size()); c++) {
+    const checkcard* t = topcard(d, s, c);
+    if (!t || t->value == CARD_ANIMAL || !takeable(*t, s)) continue;
+    playstate n = s;
+    take(d, n, c);
+    takefree(d, n);
+    best = std::max(best, 1 + longestrun(d, n, cap));
+    if (cap <= 0) break;
+  }
+  return best;
+}
+
+// Whether an animal may go now without wasting covers: all covers of its kind lie free.
+bool animalready(const checkdeal& d, const playstate& s, const checkcard& t) {
+  int shut, freenow;
+  coverstate(d, s, t.param, shut, freenow);
+  return shut == freenow;
+}
+
+// The order a strong player tries the moves in: the take that opens the longest run first
+// (deepest column on a tie), a ready animal before that, the fish and other animals after.
+int ordermoves(const checkdeal& d, const playstate& s, std::array<int, tablecolumns>& order) {
+  std::array<int, tablecolumns> score{};
+  int moves = 0;
+  for (int c = 0; c < int(d.columns.size()); c++) {
+    const checkcard* t = topcard(d, s, c);
+    if (!t || !takeable(*t, s)) continue;
+    int sc;
+    if (t->value == CARD_ANIMAL) {
+      sc = animalready(d, s, *t) ? 100000 : 400;
+    } else if (t->value == CARD_FISHSLAP) {
+      sc = 500;
+    } else {
+      playstate n = s;
+      take(d, n, c);
+      takefree(d, n);
+      int cap = 300;
+      sc = 1000 + 100 * longestrun(d, n, cap) + s.height[c];
+    }
+    int k = moves++;
+    while (k > 0 && score[k - 1] < sc) order[k] = order[k - 1], score[k] = score[k - 1], k--;
+    order[k] = c, score[k] = sc;
+  }
+  return moves;
+}
+
 // A search that follows the heuristic's first choice and allows a growing number of
 // departures from it (discrepancies), so the node budget is spread over the whole game
 // rather than spent at the end of the first line of play. A game may stop anywhere, so the
@@ -269,39 +320,8 @@ struct solver {
     if (keys[i] == key && vals[i] >= disc) return;
     keys[i] = key;
     vals[i] = int8_t(disc);
-    const int ncol = int(d->columns.size());
-    // Moves in a promising order, known cards and all: the rank card after which the
-    // longest run of free faces follows (counting the card it uncovers), deepest column on
-    // a tie; then the wild fish and the animals; the stock last.
-    std::array<int, tablecolumns> order{}, score{};
-    std::vector<int> ranks;
-    std::vector<int> rankcol;
-    for (int c = 0; c < ncol; c++) {
-      const checkcard* t = topcard(*d, s, c);
-      if (t && showsface(*t, s) && t->value >= 1 && t->value <= 13) ranks.push_back(t->value), rankcol.push_back(c);
-    }
-    int moves = 0;
-    for (int c = 0; c < ncol; c++) {
-      const checkcard* t = topcard(*d, s, c);
-      if (!t || !takeable(*t, s)) continue;
-      int sc = 0;
-      if (t->value >= 1 && t->value <= 13) {
-        std::vector<int> after;
-        for (size_t k = 0; k < ranks.size(); k++)
-          if (rankcol[k] != c) after.push_back(ranks[k]);
-        if (s.height[c] >= 2) {
-          const checkcard& u = d->columns[c][s.height[c] - 2];
-          if (showsface(u, s) && u.value >= 1 && u.value <= 13) after.push_back(u.value);
-        }
-        std::vector<char> used(after.size(), 0);
-        sc = 1000 + 100 * visiblechain(after, used, t->value, 4) + s.height[c];
-      } else {
-        sc = t->value == CARD_FISHSLAP ? 500 : 400;
-      }
-      int k = moves++;
-      while (k > 0 && score[k - 1] < sc) order[k] = order[k - 1], score[k] = score[k - 1], k--;
-      order[k] = c, score[k] = sc;
-    }
+    std::array<int, tablecolumns> order{};
+    int moves = ordermoves(*d, s, order);
     for (int m = 0; m < moves && best > 0 && !cut; m++) {
       if (m > disc) {
         pruned = true;

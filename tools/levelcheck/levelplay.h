@@ -54,6 +54,7 @@ checkdeal checkdealfrom(int level, const std::vector<std::vector<checkcard>>& co
                         const std::vector<int>& stockorder);
 
 checkresult playblind(const checkdeal& d);
+// The fewest cards left the perfect player finds in a search of at most `nodebudget` positions.
 checkresult playperfect(const checkdeal& d, int nodebudget);
 // Helping-stock levels call the game's nextstockcard, which uses the game's state: those
 // deals may only be played on the thread that made them.

@@ -9,6 +9,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <sstream>
@@ -54,6 +55,28 @@ void playall(levelfigures& f, const std::vector<checkdeal>& deals, int budget) {
   }
 }
 
+// Levels waiting for a worker, taken in turn by both.
+struct joblist {
+  std::vector<int> levels;
+  std::atomic<int> next{0};
+  std::vector<levelfigures>* figures = nullptr;
+  std::vector<std::vector<checkdeal>>* deals = nullptr;
+  int budget = 0;
+};
+
+void worker(joblist* jobs) {
+  for (int j = jobs->next++; j < int(jobs->levels.size()); j = jobs->next++) {
+    int lv = jobs->levels[j];
+    playall((*jobs->figures)[lv], (*jobs->deals)[lv], jobs->budget);
+    std::fprintf(stderr, "level %3d done\n", lv);
+  }
+}
+
+// "3P 2B" and so on: counts of the special cards.
+void addcount(std::string& text, int n, const char* kind) {
+  if (n > 0) text += (text.empty() ? "" : " ") + std::to_string(n) + kind;
+}
+
 double pct(int n, int of) { return of > 0 ? 100.0 * n / of : 0; }
 
 // The blind player's target band for a level.
@@ -73,7 +96,8 @@ int main(int argc, char** argv) {
   std::string folder = argv[1];
   int dealsper = argc > 2 ? std::atoi(argv[2]) : 1000;
   int budget = argc > 3 ? std::atoi(argv[3]) : 20000;
-  std::string reportpath = argc > 4 ? argv[4] : "report.md";
+  // The report path is taken from where the tool was started, before moving into the build folder.
+  std::string reportpath = std::filesystem::absolute(argc > 4 ? argv[4] : "report.md").string();
   int first = argc > 5 ? std::atoi(argv[5]) : 1;
   int last = argc > 6 ? std::atoi(argv[6]) : lastlevel;
   if (dealsper < 1 || budget < 1 || first < 1 || last > lastlevel || first > last) return 2;
@@ -90,8 +114,10 @@ int main(int argc, char** argv) {
   // stock are played here too, the others by two workers.
   std::vector<levelfigures> figures(lastlevel + 1);
   std::vector<std::vector<checkdeal>> deals(lastlevel + 1);
-  std::atomic<int> nextjob{0};
-  std::vector<int> jobs;
+  joblist jobs;
+  jobs.figures = &figures;
+  jobs.deals = &deals;
+  jobs.budget = budget;
   for (int lv = first; lv <= last; lv++) {
     levelfigures& f = figures[lv];
     f.level = lv;
@@ -105,16 +131,9 @@ int main(int argc, char** argv) {
     for (int k = 0; k < dealsper; k++) deals[lv].push_back(checkmakedeal(lv, uint32_t(lv * 100003 + k * 7919 + 1)));
     describe(f, deals[lv][0]);
     if (deals[lv][0].helping) playall(f, deals[lv], budget);
-    else jobs.push_back(lv);
+    else jobs.levels.push_back(lv);
   }
-  auto worker = [&]() {
-    for (int j = nextjob++; j < int(jobs.size()); j = nextjob++) {
-      int lv = jobs[j];
-      playall(figures[lv], deals[lv], budget);
-      std::fprintf(stderr, "level %3d done\n", lv);
-    }
-  };
-  std::thread a(worker), b(worker);
+  std::thread a(worker, &jobs), b(worker, &jobs);
   a.join();
   b.join();
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
@@ -143,14 +162,11 @@ int main(int argc, char** argv) {
     double bs = pct(f.blindsolved, f.deals), bk = pct(f.blindstrike, f.deals);
     double ps = pct(f.perfectsolved, f.deals), pk = pct(f.perfectstrike, f.deals);
     std::string specials;
-    auto add = [&](int n, const char* k) {
-      if (n > 0) specials += (specials.empty() ? "" : " ") + std::to_string(n) + k;
-    };
-    add(f.plants, "P");
-    add(f.bonus, "B");
-    add(f.fish, "F");
-    add(f.pigs, "G");
-    add(f.ninjas, "N");
+    addcount(specials, f.plants, "P");
+    addcount(specials, f.bonus, "B");
+    addcount(specials, f.fish, "F");
+    addcount(specials, f.pigs, "G");
+    addcount(specials, f.ninjas, "N");
     if (specials.empty()) specials = "-";
     std::string notes;
     double lo, hi;
