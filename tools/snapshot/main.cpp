@@ -55,5 +55,6 @@ int main(int argc, char** argv) {
   failed += !snappictures();
   failed += !snapeffects();
   failed += !snaptables();
+  failed += !snaplevels();
   return failed ? 1 : 0;
 }

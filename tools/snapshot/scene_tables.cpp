@@ -286,3 +286,43 @@ bool snaptables() {
   std::filesystem::remove_all(scratch);
   return ok;
 }
+
+// The forged level set: contact sheets of all 103 previews as the map draws them, and the
+// dealt table of a few levels from each group of stages.
+bool snaplevels() {
+  if (FileType("data/levelz/103.lvl") != 1) return false;
+  bool ok = true;
+  const int cols = 6, rows = 9, cellw = 372, cellh = 300;  // a preview is about 350 x 261
+  snapscreen(cols * cellw, rows * cellh);
+  loadcardgfx();
+  loadfonts();
+  screen = SCREEN_MAP;  // previews are drawn at the map's scale
+  load_solitaire_for_preview();
+  for (int page = 0; page * cols * rows < lastlevel; page++) {
+    Cls();
+    resetdrawstate();
+    for (int i = 0; i < cols * rows; i++) {
+      int n = page * cols * rows + i + 1;
+      if (n > lastlevel) break;
+      float x = float((i % cols) * cellw + 10), y = float((i / cols) * cellh + 26);
+      drawtext("Level " + str(n) + "  (stage " + str(stageof(n)) + ", par " + str(levelpar[n]) + ")", x, y - 18, ALIGN_LEFT, 7);
+      drawpreview(x, y, n);
+    }
+    ok &= savesnapshot("levels-previews-" + str(page + 1));
+  }
+  screen = SCREEN_NONE;
+
+  loadeffects();
+  loadtexts();
+  loadscenepictures();
+  popuplevel = 0;
+  pausesign = -1;
+  std::string here = std::filesystem::current_path().string() + "/";
+  const int shown[] = {1, 3, 9, 14, 31, 40, 55, 67, 79, 91, 103};
+  for (int n : shown) {
+    dealscene(here, n % 2 ? 1024 : 1366, n, n);
+    sceneframes(240);
+    ok &= savesnapshot("levels-dealt-" + str(n));
+  }
+  return ok;
+}

@@ -13,3 +13,4 @@ bool snapfonts();         // each font's sheet and sample lines in every font
 bool snappictures();      // contact sheets of every picture, grouped by folder
 bool snapeffects();       // every particle kind and burst
 bool snaptables();        // dealt tables, a table mid-play
+bool snaplevels();        // the level set: every preview, and dealt tables of a few levels
