@@ -81,3 +81,33 @@ inline std::vector<uint8_t> encodelevel(const std::vector<levelcard>& cards) {
     for (int b = 0; b < 4; b++) bytes.push_back(uint8_t((uint32_t(n) >> (8 * b)) & 0xff));
   return bytes;
 }
+
+// One card of a written layout, as the level designs and the tests spell it: "7" (or "A",
+// "J", "Q", "K") a fixed rank, "?" a random rank, "P" plant, "G" pig, "N" ninja,
+// "F" fishslap, "B" bonus; trailing marks: "d" stays face down when free, "b" a bird cover,
+// "f" a fruit cover. Sets the value, param, autoturn and cover of k; false when the token
+// means nothing.
+inline bool parselevelcard(std::string tok, levelcard& k) {
+  while (!tok.empty() && (tok.back() == 'd' || tok.back() == 'b' || tok.back() == 'f')) {
+    if (tok.back() == 'd') k.autoturn = 0;
+    if (tok.back() == 'b') k.cover = 1;
+    if (tok.back() == 'f') k.cover = 2;
+    tok.pop_back();
+  }
+  if (tok == "?") k.value = CARD_RANDOM;
+  else if (tok == "P") k.value = CARD_PLANT;
+  else if (tok == "G") k.value = CARD_ANIMAL, k.param = 1;
+  else if (tok == "N") k.value = CARD_ANIMAL, k.param = 2;
+  else if (tok == "F") k.value = CARD_FISHSLAP;
+  else if (tok == "B") k.value = CARD_BONUS;
+  else if (tok == "A") k.value = 1;
+  else if (tok == "J") k.value = 11;
+  else if (tok == "Q") k.value = 12;
+  else if (tok == "K") k.value = 13;
+  else if (!tok.empty() && tok.size() <= 2 && tok.find_first_not_of("0123456789") == std::string::npos &&
+           std::stoi(tok) >= 1 && std::stoi(tok) <= 13)
+    k.value = std::stoi(tok);
+  else
+    return false;
+  return true;
+}

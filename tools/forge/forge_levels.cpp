@@ -32,35 +32,11 @@ struct levelsource {
   bool broken = false;
 };
 
-// "7", "A", "J", "Q", "K", "10": a fixed rank; 0 when the word is none.
-int rankof(const std::string& w) {
-  static const std::map<std::string, int> names = {{"A", 1}, {"J", 11}, {"Q", 12}, {"K", 13}};
-  auto it = names.find(w);
-  if (it != names.end()) return it->second;
-  if (w.empty() || w.size() > 2) return 0;
-  for (char ch : w)
-    if (!std::isdigit(static_cast<unsigned char>(ch))) return 0;
-  int r = std::stoi(w);
-  return r >= 1 && r <= 13 ? r : 0;
-}
-
-// One card token: a kind, then marks. Returns false when the token means nothing.
-bool parsetoken(std::string tok, levelcard& k) {
-  while (!tok.empty() && (tok.back() == 'd' || tok.back() == 'b' || tok.back() == 'f')) {
-    char m = tok.back();
-    tok.pop_back();
-    k.autoturn = 0;  // every mark keeps the card face down; a cover also hides it under an animal's prey
-    if (m == 'b') k.cover = 1;
-    if (m == 'f') k.cover = 2;
-  }
-  if (tok == "?") k.value = CARD_RANDOM;
-  else if (tok == "P") k.value = CARD_PLANT;
-  else if (tok == "G") k.value = CARD_ANIMAL, k.param = 1;
-  else if (tok == "N") k.value = CARD_ANIMAL, k.param = 2;
-  else if (tok == "F") k.value = CARD_FISHSLAP;
-  else if (tok == "B") k.value = CARD_BONUS;
-  else if (int r = rankof(tok)) k.value = r;
-  else return false;
+// One card token in the game's layout spelling; in a design every mark keeps the card face
+// down (a cover hides it until its animal is taken).
+bool parsetoken(const std::string& tok, levelcard& k) {
+  if (!parselevelcard(tok, k)) return false;
+  if (k.cover != 0) k.autoturn = 0;
   // Only rank cards can hide under a cover; a special card under a bird could never be reached.
   if (k.cover != 0 && !(k.value == CARD_RANDOM || (k.value >= 1 && k.value <= 13))) return false;
   return true;

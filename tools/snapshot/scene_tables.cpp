@@ -61,19 +61,7 @@ void addcolumn(std::vector<levelcard>& cards, int column, int x, int y, int step
     k.depth = depth;
     k.x = x;
     k.y = y + step * (depth - 1);
-    while (!tok.empty() && (tok.back() == 'd' || tok.back() == 'b' || tok.back() == 'f')) {
-      if (tok.back() == 'd') k.autoturn = 0;
-      if (tok.back() == 'b') k.cover = 1;
-      if (tok.back() == 'f') k.cover = 2;
-      tok.pop_back();
-    }
-    if (tok == "?") k.value = CARD_RANDOM;
-    else if (tok == "P") k.value = CARD_PLANT;
-    else if (tok == "G") k.value = CARD_ANIMAL, k.param = 1;
-    else if (tok == "N") k.value = CARD_ANIMAL, k.param = 2;
-    else if (tok == "F") k.value = CARD_FISHSLAP;
-    else if (tok == "B") k.value = CARD_BONUS;
-    else k.value = std::stoi(tok);
+    parselevelcard(tok, k);
     cards.push_back(k);
   }
 }
