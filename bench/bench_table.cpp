@@ -54,22 +54,6 @@ std::vector<levelcard> fulllayout() {
   return cards;
 }
 
-void loadgamepictures() {
-  AutoMidHandle(true);
-  combobarimg = loadimg("data\\game/combobar.png");
-  pointsbarimg = loadimg("data\\game/pointsbar.png");
-  ballsimg = loadimg("data\\game/balls.png");
-  ballimg = loadimg("data\\game\\ball.png");
-  enddriveimg = loadimg("data\\texts/enddrive.png");
-  invalidsignimg = loadimg("data\\texts/invalid-sign.png");
-  clearedsignimg = loadimg("data\\texts/cleared-sign.png");
-  longdrivesignimg = loadimg("data\\texts/longdrive-sign.png");
-  AutoMidHandle(false);
-  combofillstrip = loadanim("data\\game/combobar-fill.png", 17, 18, 16);
-  combofillimg = loadimg("data\\game/combobar-fill.png");
-  AutoMidHandle(true);
-}
-
 const int benchkinds[] = {EFF_GLOWBALL + 3, EFF_SPARKLEBALL + 5, EFF_COLOURSTAR + 2, EFF_BIRDFEATHERS, EFF_FRUIT,
                           EFF_CARDPART,     EFF_COIN + 10,       EFF_FALLINGSTAR,    EFF_SPARKLE,      EFF_GREENSPARKLE,
                           EFF_CARDTRAIL + 5};
@@ -100,7 +84,7 @@ int main() {
   loadeffects();
   loadcardgfx();
   loadtexts();
-  loadgamepictures();
+  loadtablepictures();
   if (!faceimg[0]) std::printf("note: no data folder here, the pictures are missing and nothing is drawn\n");
 
   // The layout goes through the real reader, from a scratch folder.

@@ -1,4 +1,5 @@
 #include "solitaire/cards.h"
+#include "presentation/effects.h"
 #include "shell/gfx.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
@@ -61,6 +62,25 @@ bool ranksneighbour(int rank, int stable) {
   if (rank == 13) return stable == 1 || stable == 12;
   if (rank >= 2 && rank <= 12) return stable == rank - 1 || stable == rank + 1;
   return false;
+}
+
+// The bars, coins and signs the table routines draw; the game screen's own loader calls it
+// (and the snapshot scenes and benchmarks, which run the table without that screen).
+void loadtablepictures() {
+  AutoMidHandle(true);
+  combobarimg = loadimg("data\\game/combobar.png");
+  pointsbarimg = loadimg("data\\game/pointsbar.png");
+  ballsimg = loadimg("data\\game/balls.png");
+  ballimg = loadimg("data\\game\\ball.png");
+  enddriveimg = loadimg("data\\texts/enddrive.png");
+  playsignimg = loadimg("data\\texts/play-sign.png");
+  invalidsignimg = loadimg("data\\texts/invalid-sign.png");
+  clearedsignimg = loadimg("data\\texts/cleared-sign.png");
+  longdrivesignimg = loadimg("data\\texts/longdrive-sign.png");
+  AutoMidHandle(false);
+  combofillstrip = loadanim("data\\game/combobar-fill.png", 17, 18, 16);
+  combofillimg = loadimg("data\\game/combobar-fill.png");
+  AutoMidHandle(true);
 }
 
 void loadcardgfx() {

@@ -23,25 +23,12 @@ Image scenebg;       // a game background
 Image sceneuiup;     // top band
 Image sceneuidown;   // bottom band
 
-// The pictures the game screen's loader will provide, loaded here for the scenes.
+// The table's own pictures, and the bands and background the game screen will add.
 void loadscenepictures() {
-  AutoMidHandle(true);
-  combobarimg = loadimg("data\\game/combobar.png");
-  pointsbarimg = loadimg("data\\game/pointsbar.png");
-  ballsimg = loadimg("data\\game/balls.png");
-  ballimg = loadimg("data\\game\\ball.png");
-  enddriveimg = loadimg("data\\texts/enddrive.png");
-  playsignimg = loadimg("data\\texts/play-sign.png");
-  invalidsignimg = loadimg("data\\texts/invalid-sign.png");
-  clearedsignimg = loadimg("data\\texts/cleared-sign.png");
-  longdrivesignimg = loadimg("data\\texts/longdrive-sign.png");
+  loadtablepictures();
   sceneuiup = loadimg("data\\game\\gameui-up.png");
   sceneuidown = loadimg("data\\game\\gameui-down.png");
   scenebg = loadimg("data\\bg\\bg3.jpg");
-  AutoMidHandle(false);
-  combofillstrip = loadanim("data\\game/combobar-fill.png", 17, 18, 16);
-  combofillimg = loadimg("data\\game/combobar-fill.png");
-  AutoMidHandle(true);
 }
 
 // A column of cards: tokens bottom first, "7" a rank, "?" random, "P" plant, "G" pig, "N"
