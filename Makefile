@@ -1,4 +1,5 @@
 # Thin wrappers over CMake. `make run` and `make test` install what is missing first.
+# `make snapshots SCENES="pictures storyart"` renders only the named scenes.
 JOBS ?= $(shell nproc)
 
 .PHONY: all deps run test bench snapshots levels clean
@@ -25,7 +26,7 @@ bench: all
 snapshots: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
 	cmake --build build -j $(JOBS) --target snapshot
-	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./snapshot snapshots
+	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ./snapshot snapshots $(SCENES)
 	@echo "snapshots written to build/snapshots/"
 
 # Plays every level over 1000 deals with both players and rewrites content/levels/report.md.

@@ -1,4 +1,5 @@
 #include "tools/forge/forge.h"
+#include "tools/forge/forge_story.h"
 #include <cstdio>
 #include <fstream>
 
@@ -21,11 +22,13 @@ void forgepictures() {
   forgepictures_ui();
   forgepictures_cards();
   forgepictures_effects();
+  forgestory();
 
   std::vector<pictureentry> all;
   for (auto& e : manifest_ui()) all.push_back(e);
   for (auto& e : manifest_cards()) all.push_back(e);
   for (auto& e : manifest_effects()) all.push_back(e);
+  for (auto& e : manifest_story()) all.push_back(e);
   std::string list;
   for (auto& e : all) {
     int w, h;

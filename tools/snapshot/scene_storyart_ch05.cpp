@@ -1,0 +1,4 @@
+// Chapter 5's pictures laid out as its scene places them.
+#include "tools/snapshot/snapshot.h"
+
+bool snapstoryart_ch5() { return true; }
