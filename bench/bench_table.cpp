@@ -5,10 +5,12 @@
 // the particle layer. The time SDL spends rasterising inside its own calls (the software
 // renderer draws at once) is measured apart and taken out.
 // Run from the build folder so the data folder's pictures are drawn.
+#include "progression/startlevel.h"
 #include "presentation/effects.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
+#include "shell/buttons.h"
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/levelformat.h"

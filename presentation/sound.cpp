@@ -1,7 +1,9 @@
+#include "progression/startlevel.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/state.h"
+#include "solitaire/extras.h"
 
 // Volume and pan factors.
 constexpr float volumescale = 0.00357143f;  // 1/280: the settings run 0..280

@@ -45,9 +45,6 @@ inline Sound winmusic;                               // the win tune
 // ---- Loaded by the story loader until deletestorysounds ----
 inline std::array<Sound, storysoundslots> storysounds;  // slot 0 unused
 
-// ---- Read here, owned by screens built later ----
-inline int selectedlevel = 1;  // the level being played; the adventure map and startlevel own it
-inline int strikemode = 0;     // > 0 while the sudden-strike sequence runs; the extras in play own it
 
 void initsound();  // once at start-up: claims the channels, probes the output, loads the table
 void resetsound();  // stops everything and forgets all sounds (tests start from here)

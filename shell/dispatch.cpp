@@ -1,4 +1,12 @@
 #include "shell/dispatch.h"
+#include "progression/map.h"
+#include "shell/buttons.h"
+#include "progression/shop.h"
+#include "shell/intro.h"
+#include "shell/menu.h"
+#include "solitaire/extras.h"
+#include "solitaire/game.h"
+#include "story/story.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/state.h"
@@ -122,18 +130,28 @@ void fadereset() {
 
 void enterscreen(int target, int arg) {
   switch (target) {
-    case SCREEN_QUIT:
-      quit = 1;
-      break;
-    default:
-      break;  // an unknown target leaves the screen black
+    case SCREEN_GAME: instgame(); break;
+    case SCREEN_MAP: instadventuremap(); break;
+    case SCREEN_MENU: instmenu(); break;
+    case SCREEN_LOADING: instload(); break;
+    case SCREEN_SPLASH: instintro(arg); break;
+    case SCREEN_STORY: inststory(arg); break;
+    case SCREEN_SHOP: instshop(); break;
+    case SCREEN_QUIT: quit = 1; break;
+    default: break;  // an unknown target leaves the screen black
   }
 }
 
 void runscreen() {
   switch (screen) {
-    default:
-      break;  // no screen: nothing is drawn
+    case SCREEN_SPLASH: showintro(); break;
+    case SCREEN_LOADING: showload(); break;
+    case SCREEN_MENU: showmenu(); break;
+    case SCREEN_GAME: showgame(); break;
+    case SCREEN_MAP: showadventuremap(); break;
+    case SCREEN_STORY: showstory(); break;
+    case SCREEN_SHOP: showshop(); break;
+    default: break;  // no screen: nothing is drawn
   }
 }
 

@@ -1,12 +1,15 @@
 #include "shell/startup.h"
 #include "shell/display.h"
 #include "shell/dispatch.h"
+#include "shell/buttons.h"
 #include "shell/gfx.h"
+#include "shell/menu.h"
 #include "shell/settings.h"
 #include "shell/state.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
 #include "solitaire/cards.h"
+#include "solitaire/extras.h"
 #include "solitaire/levels.h"
 #include "text/fonts.h"
 #include "text/texts.h"
@@ -23,6 +26,7 @@ void loadmaingraphics() {
   cursorimg = loadimg("data\\UI\\cursor.png");
   logoimg = loadimg("data\\ui\\logo.png");
   logoglow = loadimg("data\\ui\\glow.png");
+  loadmenustuff();
   loadfonts();
   loadeffects();
   loadcardgfx();
@@ -65,7 +69,7 @@ bool gamestartup() {
   return true;
 }
 
-void gameframe() {
+void runframe() {
   Cls();
   readinput();
   doall();
@@ -79,7 +83,7 @@ int gamemain() {
     return 1;
   }
   while (quit == 0) {
-    gameframe();
+    runframe();
     WaitTimer(frametimer);
   }
   EndAudio();
@@ -108,7 +112,8 @@ void resetshellstate() {
   suspended = 0;
   pausesign = -1;
   systempointershown = 0;
-  menuframe = popuplevel = endtime = killermode = blastermode = 0;
+  menuframe = endtime = killermode = blastermode = 0;
+  resetpopups();
   player = -1;
   resettexts();
   resetfonts();

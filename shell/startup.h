@@ -5,6 +5,6 @@ bool gamestartup();  // the one-time start-up sequence; false when nothing can b
 void loadall();
 void instmain();
 void loadmaingraphics();
-void gameframe();    // one frame: clear, input, dispatch, present
+void runframe();    // one frame: clear, input, dispatch, present
 int gamemain();      // start-up, then frames until quit; the process's exit code
 void resetshellstate();  // every shell variable back to its value before start-up (tests)

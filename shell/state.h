@@ -75,10 +75,5 @@ inline int skippedcount = 0;  // images culled this frame by drawvisible
 
 // ---- Screen state read by the overlay and the music but owned by later screens ----
 inline int menuframe = 0;      // frames since the main menu was entered
-inline int popuplevel = 0;     // > 0 while a popup is open
 inline int endtime = 0;        // the game's end-of-round counter
-inline int killermode = 0;     // the game's killer item is armed
-inline int blastermode = 0;    // the game's blaster item is armed
-inline Image killercursor;
-inline Image blastercursor;
 inline int player = -1;        // current player slot 1..15, -1 none

@@ -4,24 +4,25 @@
 #include "presentation/effects.h"
 #include "presentation/sound.h"
 #include "runtime/runtime.h"
+#include "shell/profiles.h"
+#include "solitaire/extras.h"
 #include "solitaire/levelformat.h"
 #include <array>
 
-// Declared by the effects layer and the sound manager, which read them, and used here as the
-// table's own: faceimg (card faces 0..51), fishslapimg, stocky (y of the stock row), barpos
-// (slide of the bars), selectedlevel (the level chosen to play), strikemode (sudden strike).
+// Declared by the effects layer, which reads them, and used here as the table's own: faceimg
+// (card faces 0..51), fishslapimg, stocky (y of the stock row), barpos (slide of the bars).
+// The per-player profile values (cash, levelstars, plants and the rest) live with the
+// profiles; the extras' counters with the extras.
 
-inline constexpr int playerslots = 17;  // rows 0..16; profiles use 1..15
 inline constexpr int cardcount = 52;    // card slots 1..52; slot 0 unused
-inline constexpr int levelcount = 300;  // per-level lists 1..300; slot 0 unused
+inline constexpr int levelcount = levelslots;  // per-level lists 1..300; slot 0 unused
 inline constexpr int lastlevel = 103;   // the last level of the game
 inline constexpr int previewslots = 101;  // preview rows have 102 slots (51 used)
 inline constexpr int tablepopupcount = 20;  // table popups 1..20
-inline constexpr int extracount = 10;       // plant and item counters 1..10
+inline constexpr int extracount = extraslotcount;  // plant and item counters 1..10
 
 using cardrow = std::array<std::array<int, cardcount + 1>, playerslots>;        // [player][slot]
 using columnrow = std::array<std::array<int, tablecolumns + 1>, playerslots>;   // [player][column]
-using playervalue = std::array<int, playerslots>;                              // [player]
 using previewtable = std::array<std::array<int, previewslots + 1>, lastlevel + 1>;  // [level][slot]
 
 // Card identities on the stable beyond the 52 faces.
@@ -77,17 +78,6 @@ inline playervalue stableunder{};  // the top before the last draw request
 inline playervalue movetime{};     // take flight frame 0..20, 0 = nothing flying
 inline playervalue drawtime{};     // stock draw animation frame 0..20, 20 = idle
 inline playervalue stablerank{};   // rank the next played card must neighbour
-
-// ---- Saved with the profile: per-player values the table reads and writes ----
-// (Declared here with the table that uses them; the profile file reads and writes them.)
-inline playervalue cash{};          // banked points
-inline playervalue pointsfactor{};  // 1, or 2 after a doublesuns card or item
-inline playervalue bestcombo{};     // longest combo of the current game
-inline playervalue cardback{};      // card back design 1..4
-inline playervalue savedgame{};     // 1 = a game in play is stored in the table above
-inline std::array<std::array<int, extracount + 1>, playerslots> plants{};  // plant k held, 1..8 used
-inline std::array<std::array<int, levelcount + 1>, playerslots> levelstars{};  // best stars per level
-inline std::array<std::array<int, levelcount + 1>, playerslots> levelbest{};   // fewest cards left, 99 none
 
 // ---- Not stored: per frame and per card, for the current player ----
 inline std::array<int, cardcount + 1> cardplayable{};  // 1 when the card may be played this frame
@@ -150,17 +140,6 @@ inline int tutorialon = 0;     // 1 while the tutorial runs
 inline int tutorialpage = 0;   // page shown
 inline int tutorialpages = 0;  // pages of the current level's tutorial
 
-// ---- Extras in play: counters the table reads (the extras own and run them) ----
-inline std::array<int, extracount + 1> plantearn{};  // earning animation frame of plant k, 0 off
-inline std::array<int, extracount + 1> plantfly{};   // flight frame of a used plant
-inline std::array<int, extracount + 1> itemfly{};    // flight frame of a used item slot
-inline int newstablemode = 0;  // new stable frames
-inline int turnupmode = 0;     // turn all up waiting
-inline int randommode = 0;     // random extra frames
-inline int sunsmode = 0;       // double suns frames
-inline int jokermode = 0;      // joker frames: every free face-up card may be taken
-// (killermode and blastermode live in shell/state.h: the pointer overlay reads them too.)
-
 // ---- Level tables, filled once at start, never changed ----
 inline std::array<int, 21> itemlevel{};                // level whose win earns extra k (1..11)
 inline std::array<int, 101> stagesize{};               // levels in stage c (0..30)
@@ -196,7 +175,7 @@ inline Image cardometerimg;   // stock counter (mid handle)
 inline Image flowerbarimg;    // plant bar back (mid handle)
 inline Image flowerbar2img;   // plant bar rim (mid handle)
 inline Image extrabarimg;     // item bar (mid handle)
-// (killercursor and blastercursor live in shell/state.h.)
+// (killercursor and blastercursor live with the extras.)
 
 // ---- Game-screen pictures the table draws (the game screen's dynamic loader fills them) ----
 inline Image combobarimg;       // combo bar frame

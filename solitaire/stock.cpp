@@ -1,5 +1,6 @@
 #include "solitaire/stock.h"
 #include "shell/gfx.h"
+#include "shell/buttons.h"
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/points.h"

@@ -1,6 +1,8 @@
+#include "progression/startlevel.h"
 #include "solitaire/table.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
+#include "shell/buttons.h"
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/levels.h"

@@ -39,7 +39,7 @@ void headlessstart() {
 
 void runframes(int n) {
   for (int i = 0; i < n; i++) {
-    gameframe();
+    runframe();
     testadvanceclock(20);
   }
 }

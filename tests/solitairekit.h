@@ -1,8 +1,10 @@
 // Shared by the solitaire tests: a fixture that plays in a fresh folder of its own level
 // files, a compact way to describe layouts, and frames run in the game screen's order.
 #pragma once
+#include "progression/startlevel.h"
 #include "presentation/effects.h"
 #include "shell/gfx.h"
+#include "shell/buttons.h"
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/levelformat.h"

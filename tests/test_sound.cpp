@@ -5,6 +5,8 @@
 // - a looping story sound (rain) still playing after its length, stopped by StopS_story
 // - the win tune after a won round and the fail tune after a lost one, through the game screen
 // - a window suspension in the middle of a track, resumed on the click that clears the sign
+#include "progression/startlevel.h"
+#include "solitaire/extras.h"
 #include "tests/harness.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"

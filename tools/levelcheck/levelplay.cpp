@@ -1,3 +1,4 @@
+#include "progression/startlevel.h"
 #include "tools/levelcheck/levelplay.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"

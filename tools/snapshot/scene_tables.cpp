@@ -1,8 +1,10 @@
 // Dealt tables and a table in mid-play, driven frame by frame in the order the game screen
 // runs the table routines. The layouts are written as level files into a scratch folder and
 // read back through the game's own loader.
+#include "progression/startlevel.h"
 #include "presentation/effects.h"
 #include "shell/gfx.h"
+#include "shell/buttons.h"
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/levelformat.h"

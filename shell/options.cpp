@@ -1,0 +1,4 @@
+#include "shell/buttons.h"
+#include "shell/popups.h"
+
+void optionspopup() {}

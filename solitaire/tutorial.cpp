@@ -1,0 +1,4 @@
+#include "solitaire/tutorial.h"
+#include "shell/popups.h"
+
+void showhelp() {}
