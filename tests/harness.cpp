@@ -57,3 +57,30 @@ std::string readbytes(const std::string& path) {
 }
 
 uint32_t pixel(int x, int y) { return PixelAt(x, y); }
+
+void pointat(int x, int y) {
+  testmousemove(x, y);
+  runframes(1);
+}
+
+void clickat(int x, int y) {
+  testmousemove(x, y);
+  testmousepress(1);
+  runframes(1);
+  testmouserelease(1);
+  runframes(1);
+}
+
+void presskey(int key) {
+  testkeypress(key);
+  runframes(1);
+  testkeyrelease(key);
+  runframes(1);
+}
+
+void typetext(const std::string& text) {
+  for (unsigned char c : text) {
+    testtypechar(c);
+    runframes(1);
+  }
+}

@@ -15,3 +15,10 @@ std::string tempfolder();     // a new empty folder for a test's own files
 void writebytes(const std::string& path, const std::string& bytes);
 std::string readbytes(const std::string& path);
 uint32_t pixel(int x, int y);  // 0xRRGGBB of the rendered frame
+
+// A person's actions, each spanning whole frames. Positions are virtual pixels: headless,
+// the window is the virtual screen.
+void pointat(int x, int y);  // move the pointer there and run one frame
+void clickat(int x, int y);  // move there, press the left button for one frame, release for one frame
+void presskey(int key);      // down for one frame, then up for one frame
+void typetext(const std::string& text);  // one typed character a frame, as a person types
