@@ -416,6 +416,7 @@ Image CreateImageFromPixels(const uint8_t* rgba, int w, int h, int flags) {
 }
 
 void AutoMidHandle(bool on) { automidhandle = on; }
+bool AutoMidHandleOn() { return automidhandle; }
 void MidHandleImage(const Image& image) {
   if (!image) return;
   image->handle_x = image->width * 0.5f;

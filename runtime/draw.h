@@ -79,6 +79,7 @@ Image LoadImage(const std::string& path, int flags);
 Image LoadAnimImage(const std::string& path, int cellw, int cellh, int first, int count, int flags);
 Image CreateImageFromPixels(const uint8_t* rgba, int w, int h, int flags);  // for tools and tests
 void AutoMidHandle(bool on);
+bool AutoMidHandleOn();  // whether pictures loaded now get their handle at the centre
 void MidHandleImage(const Image& image);
 void SetImageHandle(const Image& image, float x, float y);
 int ImageWidth(const Image& image);

@@ -54,6 +54,7 @@ inline int firstname = 0;    // 1 while the name entry creates the very first pl
 inline int nameclash = 0;    // 1 when the last name check found a duplicate
 
 void loadplayers(int mode);  // 9999 first writes the fifteen files empty; then reads all
+std::string profilefile(int p);  // the file of slot p in the user folder
 void saveplayer(int p);
 void clearplayer(int p);
 void resetprogress(int p);

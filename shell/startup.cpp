@@ -4,6 +4,7 @@
 #include "shell/buttons.h"
 #include "shell/gfx.h"
 #include "shell/menu.h"
+#include "shell/profiles.h"
 #include "shell/settings.h"
 #include "shell/state.h"
 #include "presentation/effects.h"
@@ -18,6 +19,7 @@ void loadall() {
   lastfunc = "loadall()";
   if (firstrun == 1) savesettings(1);
   loadsettings();
+  loadplayers(firstrun == 1 ? 9999 : 0);
 }
 
 void loadmaingraphics() {
