@@ -694,6 +694,19 @@ TEST_F(Profiles, TheNameStopsAtFifteenCharactersOrTheFieldsWidth) {
   EXPECT_GE(textwidth(name, 1), 132);
   EXPECT_LT(textwidth(name.substr(0, name.size() - 1), 1), 132);
   EXPECT_EQ(namelen, int(name.size()));
+  // Exactly at the width nothing more fits; one pixel narrower one more character does.
+  playername[1] = std::string(12, 'a');
+  ASSERT_EQ(textwidth(playername[1], 1), 132);
+  poptype("b");
+  EXPECT_EQ(playername[1], std::string(12, 'a'));
+  playername[1] = std::string(11, 'a') + "ii";
+  ASSERT_EQ(textwidth(playername[1], 1), 131);
+  poptype("b");
+  EXPECT_EQ(playername[1], std::string(11, 'a') + "iib");
+  // A name longer than fifteen (set from elsewhere) is cut before anything is added.
+  playername[1] = std::string(17, 'i');
+  poptype("j");
+  EXPECT_EQ(playername[1], std::string(15, 'i'));
 }
 
 TEST_F(Profiles, OnlyCharactersTheFontsDrawCanBeTyped) {
