@@ -204,6 +204,7 @@ void testkeypress(int key) {
   if (!validkey(key)) return;
   in.keydown[key] = 1;
   in.keyhits[key]++;
+  if (key == KEY_BACKSPACE || key == KEY_ENTER || key == KEY_ESCAPE) queuechar(key);  // as a real key press does
 }
 void testkeyrelease(int key) {
   if (validkey(key)) in.keydown[key] = 0;

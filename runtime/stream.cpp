@@ -263,6 +263,11 @@ bool DeleteFile(const std::string& path) {
   return !real.empty() && unlink(real.c_str()) == 0;
 }
 
+bool RenameFile(const std::string& from, const std::string& to) {
+  std::string real = ResolvePath(from), dest = ResolvePath(to);
+  return !real.empty() && !dest.empty() && std::rename(real.c_str(), dest.c_str()) == 0;
+}
+
 // Trace lines go out at once, so the last ones before a crash are not lost in a buffer.
 void Print(const std::string& text) { std::cout << text << std::endl; }
 

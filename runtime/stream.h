@@ -35,6 +35,7 @@ std::vector<uint8_t> ReadAllBytes(const std::string& path, bool& ok);
 int FileType(const std::string& path);  // 0 nothing, 1 file, 2 folder
 bool CreateDir(const std::string& path, int recurse);
 bool DeleteFile(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);  // in one step; the target is replaced
 bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes);
 void Print(const std::string& text);  // a trace line on standard output
 std::string AppDir();  // the executable's folder, with a trailing "/"

@@ -5,7 +5,7 @@
 void testmousemove(int x, int y);  // physical client pixels
 void testmousepress(int button);   // down, and one hit
 void testmouserelease(int button);
-void testkeypress(int key);  // down, and one hit
+void testkeypress(int key);  // down, and one hit; Backspace, Enter and Escape also queue their character
 void testkeyrelease(int key);
 void testtypechar(int code);
 void testclose();  // a window-close request

@@ -53,6 +53,7 @@ static float lightalpha(int state) {
 }
 
 void drawtitlebg(float target) {
+  float alpha = GetAlpha();  // the lights fade within the caller's alpha, which is handed back
   float p = titlepan = titlepan - (titlepan - target) * 0.02f;
   drawimg(titleskya, 0.3f * p, 0);
   drawimg(titleskyb, 0.3f * p + 1000, 0);
@@ -81,10 +82,11 @@ void drawtitlebg(float target) {
       bx += 0.5f * p + 1311;
       by += 85;
     }
-    SetAlpha(lightalpha(lightstate[i]));
-    if (lightstate[i] > 1) drawimg(titlelightimg[i], bx, by);
+    if (lightstate[i] <= 1) continue;
+    SetAlpha(alpha * lightalpha(lightstate[i]));
+    drawimg(titlelightimg[i], bx, by);
   }
-  SetAlpha(1);
+  SetAlpha(alpha);
 }
 
 void loadgamebg_dynamic(int kind, int flag) {

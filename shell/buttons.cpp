@@ -22,12 +22,14 @@ static void captionstyle(int image, int& font, int& offset) {
 int button(float x, float y, int image, int layer, const std::string& caption) {
   int r, g, b;
   GetColor(r, g, b);
-  float alpha = GetAlpha();
+  float alpha = GetAlpha(), sx, sy;
+  GetScale(sx, sy);
   const Image& pic = image >= 1 && image <= buttonpictures ? buttonimg[image] : buttonimg[0];
   int hw = pic ? pic->width / 2 : 0, hh = pic ? pic->height / 2 : 0;
   int result = BUTTON_IDLE;
+  // A popup that is fading out has been answered: its buttons take no second click.
   bool hovered = x - hw < mousex && mousex < x + hw && y - hh < mousey && mousey < y + hh && layer == buttonlayer &&
-                 fadestate == 1 && pausesign == -1;
+                 fadestate == 1 && pausesign == -1 && !(layer == 2 && popupdir == 2);
   if (hovered) {
     result = BUTTON_HOVER;
     if (mousehit1 == 1) {
@@ -54,6 +56,7 @@ int button(float x, float y, int image, int layer, const std::string& caption) {
   }
   SetColor(r, g, b);
   SetAlpha(alpha);
+  SetScale(sx, sy);
   return result;
 }
 
@@ -130,9 +133,11 @@ void drawpopups() {
 }
 
 void popuppanel(float x, float y, const std::string& title) {
+  float sx, sy;
+  GetScale(sx, sy);
   SetScale(0.7607f, 0.75f);
   drawimg(popuppanelimg, x, y);
-  SetScale(1, 1);
+  SetScale(sx, sy);
   drawimg(popuptitleimg, x, y - 180);
   drawtext(title, x, y - 191, ALIGN_CENTRE, 4);
 }

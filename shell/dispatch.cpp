@@ -4,6 +4,8 @@
 #include "progression/shop.h"
 #include "shell/intro.h"
 #include "shell/menu.h"
+#include "shell/profiles.h"
+#include "solitaire/levels.h"
 #include "solitaire/extras.h"
 #include "solitaire/game.h"
 #include "story/story.h"
@@ -73,6 +75,9 @@ void readinput() {
   if (suspended == 1 && pausesign == -1) {
     suspended = 2;
     pausesign = 1;
+    // On the map, the story and in the shop nothing changes that is not saved already; a
+    // player still being named is not written until the name is confirmed.
+    if (player > -1 && (screen == SCREEN_GAME || screen <= SCREEN_MENU) && !namingplayer()) saveplayer(player);
     savesettings(0);
     MinimizeWindow();
     pausemusicchannels();  // updatemusic resumes them once the sign is clicked away
@@ -80,9 +85,18 @@ void readinput() {
 }
 
 void requestclose() {
-  // Until the quit confirmation exists, closing the window saves and leaves at once.
-  savesettings(0);
-  fadeto(SCREEN_QUIT, 0, 0);
+  // The splash pages and the loading screen show no popups: the request is dropped there.
+  if (screen == SCREEN_SPLASH || screen == SCREEN_LOADING) return;
+  if (screen == SCREEN_NONE) {
+    // Before the first screen exists nothing can ask: save and leave, so the window can
+    // always be closed.
+    savesettings(0);
+    fadeto(SCREEN_QUIT, 0, 0);
+    return;
+  }
+  if (popuplevel > 0 && popupid == POPUP_QUIT && popupdir == 1) return;  // already asking
+  dropnewplayer();  // a name being typed is given up before the game asks to quit
+  openpopup(POPUP_QUIT);
 }
 
 void stattime() {
@@ -107,6 +121,7 @@ void doall() {
   framecount++;
   fadeupdate();
   stage = 1;
+  if (player >= 1 && player <= profileslots) stage = stageof(maplevel[player]);
   runscreen();
   if (framecount > 30) updatemusic();
   drawpausesign();

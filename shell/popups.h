@@ -1,5 +1,15 @@
 // Every popup routine, by owner; the popup framework (buttons.cpp) calls the open one.
 #pragma once
+#include <array>
+#include <string>
+
+// ---- The hall of fame's table, rebuilt every frame it is shown (buildscores) ----
+inline constexpr int scoreentries = 10;  // entries 1..10 (rows 1..8 are shown); slot 0 unused
+inline std::array<std::string, 17> scorename;  // player name of entry i
+inline std::array<int, 17> scorelevel{};       // level reached (toplevel - 1); -1 for no player
+inline std::array<int, 17> scorecash{};        // banked points
+
+void buildscores();
 
 // The shell's own popups.
 void quitpopup();     // 99: quit confirmation

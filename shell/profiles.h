@@ -53,12 +53,22 @@ inline int namelen = 0;      // characters typed in the name entry
 inline int firstname = 0;    // 1 while the name entry creates the very first player
 inline int nameclash = 0;    // 1 when the last name check found a duplicate
 
+inline constexpr int namelimit = 15;       // the longest name, in characters
+inline constexpr int namewidthlimit = 132;  // a character is added only while the name is narrower (font 1)
+
 void loadplayers(int mode);  // 9999 first writes the fifteen files empty; then reads all
 std::string profilefile(int p);  // the file of slot p in the user folder
 void saveplayer(int p);
 void clearplayer(int p);
 void resetprogress(int p);
 void rankplayers();
-void openplayers();
-void firstplayer();
-int checkname();
+void openplayers();   // the main menu's players button
+void firstplayer();   // the main menu's play button while nobody is chosen
+int checkname();      // 1 when the typed name may be kept; a clash opens the duplicate notice
+bool namecharok(int code);  // a character the fonts can draw and a name may hold
+std::string trimname(const std::string& name);  // without leading and trailing blanks and control codes
+int firstusedslot();  // the lowest slot 1..15 with a name, -1 when there is none
+// A player still being named (name entry or duplicate notice open) is given up, as Cancel
+// would; the window's close box does this before it asks whether to quit.
+void dropnewplayer();
+bool namingplayer();  // the name entry or the duplicate notice is open
