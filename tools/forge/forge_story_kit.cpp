@@ -321,6 +321,19 @@ void beam(cairo_t* cr, double x, double y, double x0, double x1, double ybottom,
   cairo_restore(cr);
 }
 
+void vignette(cairo_t* cr, double w, double h, double alpha) {
+  cairo_save(cr);
+  cairo_translate(cr, w / 2, h / 2);
+  cairo_scale(cr, w / h, 1);
+  cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, h * 0.38, 0, 0, h * 0.8);
+  cairo_pattern_add_color_stop_rgba(g, 0, pal::ink.r, pal::ink.g, pal::ink.b, 0);
+  cairo_pattern_add_color_stop_rgba(g, 1, pal::ink.r, pal::ink.g, pal::ink.b, alpha);
+  cairo_set_source(cr, g);
+  cairo_paint(cr);
+  cairo_pattern_destroy(g);
+  cairo_restore(cr);
+}
+
 void haze(cairo_t* cr, double w, double y0, double y1, rgb c, double a0, double a1) {
   cairo_save(cr);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
@@ -555,6 +568,36 @@ bool saveglow(cairo_t* base, const std::string& relpath, int pad, int dx, int dy
   cairo_surface_t* g = glowof(cairo_get_target(base), pad, dx, dy, halo, strength);
   bool ok = forgesavepng(g, relpath);
   cairo_surface_destroy(g);
+  return ok;
+}
+
+// ---- saving ---------------------------------------------------------------------------------
+
+bool savesurface(cairo_surface_t* s, const std::string& relpath) {
+  if (relpath.size() > 4 && relpath.substr(relpath.size() - 4) == ".jpg") return forgesavejpg(s, relpath);
+  return forgesavepng(s, relpath);
+}
+
+cairo_surface_t* cutout(cairo_surface_t* s, int x, int y, int w, int h) {
+  cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+  cairo_t* c = cairo_create(out);
+  cairo_set_source_surface(c, s, -x, -y);
+  cairo_paint(c);
+  cairo_destroy(c);
+  return out;
+}
+
+bool savehalves(cairo_t* cr, const std::string& left, const std::string& right) {
+  cairo_surface_t* s = cairo_get_target(cr);
+  cairo_surface_flush(s);
+  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+  bool ok = true;
+  for (int half = 0; half < 2; half++) {
+    cairo_surface_t* part = cutout(s, half * (w / 2), 0, w / 2, h);
+    ok = savesurface(part, half ? right : left) && ok;
+    cairo_surface_destroy(part);
+  }
+  cairo_destroy(cr);
   return ok;
 }
 

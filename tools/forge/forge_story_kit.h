@@ -127,6 +127,8 @@ void glow(cairo_t* cr, double x, double y, double r, rgb c, double alpha);
 void lightpool(cairo_t* cr, double x, double y, double rx, double ry, rgb c, double alpha);
 // A cone of lamp light from (x, y) widening down to the span x0..x1 at ybottom.
 void beam(cairo_t* cr, double x, double y, double x0, double x1, double ybottom, rgb c, double alpha);
+// Darkens the corners and edges of a w x h picture, leaving the middle as it is.
+void vignette(cairo_t* cr, double w, double h, double alpha);
 // Haze over a band of the picture, alpha a0 at y0 to a1 at y1 (fog, ground mist, dusk glow).
 void haze(cairo_t* cr, double w, double y0, double y1, rgb c, double a0, double a1);
 
@@ -155,6 +157,15 @@ bool saveglow(cairo_t* base, const std::string& relpath, int pad, int dx = 0, in
               rgb halo = {1.0, 0.86, 0.46}, double strength = 1);
 // The same drawing brightened in place (no halo, same size): for variants that must keep size.
 void brighten(cairo_surface_t* s, double amount);
+
+// ---- saving -------------------------------------------------------------------------------
+
+// Saves a surface as PNG or JPEG by the name's ending (JPEGs for opaque backgrounds).
+bool savesurface(cairo_surface_t* s, const std::string& relpath);
+// Saves the left and right halves of a scene two screens wide (2 x 1366 pixels) and frees it.
+bool savehalves(cairo_t* cr, const std::string& left, const std::string& right);
+// A copy of the rectangle x, y, w, h of a surface (for cut-outs of a scene drawn whole).
+cairo_surface_t* cutout(cairo_surface_t* s, int x, int y, int w, int h);
 
 // ---- characters ---------------------------------------------------------------------------
 

@@ -46,46 +46,88 @@ void pinetree(cairo_t* cr, double x, double y, double h, uint32_t seed, rgb c, c
 
 void leafytree(cairo_t* cr, double x, double y, double h, uint32_t seed, rgb c, const light& L, double outline) {
   rng r(seed);
-  double tw = h * 0.06;
-  // trunk with two boughs
-  poly(cr, {{x - tw * 1.4, y}, {x - tw, y - h * 0.3}, {x - tw * 0.7, y - h * 0.55}, {x + tw * 0.7, y - h * 0.55},
-            {x + tw, y - h * 0.3}, {x + tw * 1.5, y}});
-  paint(cr, col::darkwood, L, tw * 2, outline);
-  tube(cr, {{x, y - h * 0.4}, {x - h * 0.12, y - h * 0.55}, {x - h * 0.18, y - h * 0.62}}, tw * 0.7, col::darkwood, L,
-       outline);
-  tube(cr, {{x, y - h * 0.45}, {x + h * 0.1, y - h * 0.58}, {x + h * 0.16, y - h * 0.66}}, tw * 0.6, col::darkwood, L,
-       outline);
-  // the crown: many leafy clumps in a dome, the ones at the back darker
-  int clumps = 16;
-  std::vector<pt> centres;
-  for (int i = 0; i < clumps; i++) {
-    double a = r.range(0, 2 * M_PI), d = std::sqrt(r.unit());
-    centres.push_back({x + std::cos(a) * h * 0.24 * d, y - h * 0.72 + std::sin(a) * h * 0.18 * d});
+  double tw = h * 0.055;
+  // trunk with a flared foot and two boughs reaching into the crown
+  blob(cr, {{x - tw * 2.2, y}, {x - tw * 1.1, y - h * 0.12}, {x - tw * 0.8, y - h * 0.5}, {x - tw * 0.4, y - h * 0.62},
+            {x + tw * 0.5, y - h * 0.62}, {x + tw * 0.9, y - h * 0.48}, {x + tw * 1.2, y - h * 0.12},
+            {x + tw * 2.4, y}, {x, y + h * 0.01}},
+       0.6);
+  paint(cr, col::darkwood, L, tw * 2.5, outline);
+  tube(cr, {{x - tw * 0.3, y - h * 0.42}, {x - h * 0.1, y - h * 0.56}, {x - h * 0.17, y - h * 0.64}}, tw * 0.7,
+       col::darkwood, L, outline);
+  tube(cr, {{x + tw * 0.3, y - h * 0.46}, {x + h * 0.09, y - h * 0.6}, {x + h * 0.15, y - h * 0.7}}, tw * 0.6,
+       col::darkwood, L, outline);
+  // the crown: round lobes around an oval, their union outlined once
+  double cx = x + r.range(-0.02, 0.02) * h, cy = y - h * 0.7, rx = h * 0.27, ry = h * 0.22;
+  struct lobe {
+    double x, y, rad;
+  };
+  std::vector<lobe> lobes;
+  int n = 10;
+  for (int i = 0; i < n; i++) {
+    double a = 2 * M_PI * (i + r.range(-0.2, 0.2)) / n;
+    double rad = h * r.range(0.1, 0.14) * (std::sin(a) > 0.3 ? 0.85 : 1.0);
+    lobes.push_back({cx + std::cos(a) * (rx - rad * 0.5), cy + std::sin(a) * (ry - rad * 0.45) * 0.95, rad});
   }
-  // back clumps first: sort by height so the lower, nearer ones overlap
-  std::sort(centres.begin(), centres.end(), [](const pt& a, const pt& b) { return a.y < b.y; });
-  for (int i = 0; i < clumps; i++) {
-    double rad = h * r.range(0.09, 0.13);
-    double cx = centres[i].x, cy = centres[i].y;
-    std::vector<pt> p;
-    int bumps = 11;
-    for (int k = 0; k < bumps; k++) {
-      double t = 2 * M_PI * k / bumps;
-      double rr = rad * (k % 2 ? 0.84 : 1.0) * r.range(0.93, 1.07);
-      p.push_back({cx + std::cos(t) * rr, cy + std::sin(t) * rr * 0.88});
+  for (int i = 0; i < 3; i++) lobes.push_back({cx + r.range(-0.3, 0.3) * rx, cy + r.range(-0.4, 0.2) * ry, h * 0.14});
+  auto crown = [&](double grow) {
+    cairo_new_path(cr);
+    for (const lobe& l : lobes) {
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, l.x, l.y, l.rad + grow, 0, 2 * M_PI);
     }
-    blob(cr, p);
-    double depth = double(i) / clumps;
-    paint(cr, artshade(c, 0.72 + 0.4 * depth), L, rad * 2, outline * 0.8);
-    // leaf ticks
-    for (int k = 0; k < 3; k++) {
-      double lx = cx + r.range(-rad, rad) * 0.6, ly = cy + r.range(-rad, rad) * 0.5;
-      cairo_arc(cr, lx, ly, rad * 0.18, M_PI * 1.15, M_PI * 1.85);
-      artsetcolor(cr, artshade(c, 1.35), 0.5);
-      cairo_set_line_width(cr, std::max(1.0, rad * 0.05));
-      cairo_stroke(cr);
-    }
+  };
+  cairo_save(cr);
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  if (outline > 0) {
+    crown(outline * 0.5);
+    artsetcolor(cr, pal::ink);
+    cairo_fill(cr);
   }
+  crown(0);
+  cairo_path_t* shape = cairo_copy_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_linear(cx + L.x * rx, cy + L.y * ry, cx - L.x * rx, cy - L.y * ry);
+  rgb lit = artshade(c, 1.18), dark = artshade(c, 0.7);
+  cairo_pattern_add_color_stop_rgb(g, 0, lit.r, lit.g, lit.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, dark.r, dark.g, dark.b);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_append_path(cr, shape);
+  cairo_clip(cr);
+  // each lobe rounds itself: a shaded crescent away from the light, a lit patch towards it
+  for (const lobe& l : lobes) {
+    cairo_new_path(cr);
+    cairo_arc(cr, l.x - L.x * l.rad * 0.25, l.y - L.y * l.rad * 0.25, l.rad * 0.95, 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, l.x + L.x * l.rad * 0.2, l.y + L.y * l.rad * 0.2, l.rad * 0.9, 2 * M_PI, 0);
+    artsetcolor(cr, L.shade, L.shadealpha * 0.55);
+    cairo_fill(cr);
+    glow(cr, l.x + L.x * l.rad * 0.35, l.y + L.y * l.rad * 0.35, l.rad * 0.6, artshade(c, 1.4), 0.3);
+  }
+  // leaf ticks
+  for (int i = 0; i < int(h * 0.25); i++) {
+    double lx = cx + r.range(-1, 1) * rx, ly = cy + r.range(-1, 1) * ry;
+    cairo_new_path(cr);
+    cairo_arc(cr, lx, ly, h * 0.012, M_PI * 1.1, M_PI * 1.9);
+    artsetcolor(cr, r.chance(0.5) ? artshade(c, 1.45) : artshade(c, 0.6), 0.55);
+    cairo_set_line_width(cr, std::max(1.0, h * 0.005));
+    cairo_stroke(cr);
+  }
+  // a rim of sky light along the lit edge
+  cairo_push_group(cr);
+  artsetcolor(cr, L.rim);
+  cairo_paint(cr);
+  cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+  cairo_translate(cr, -L.x * h * 0.02, -L.y * h * 0.02);
+  cairo_new_path(cr);
+  cairo_append_path(cr, shape);
+  cairo_fill(cr);
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, L.rimalpha * 0.7);
+  cairo_restore(cr);
+  cairo_new_path(cr);
+  cairo_path_destroy(shape);
 }
 
 void silhouettetree(cairo_t* cr, double x, double y, double h, uint32_t seed, rgb c, bool pine) {
@@ -472,28 +514,36 @@ void cobbles(cairo_t* cr, double x0, double y0, double x1, double y1, rgb c, uin
   cairo_save(cr);
   cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
   cairo_clip(cr);
+  // dark mortar first; the stones sit in it with small gaps
+  artsetcolor(cr, artshade(c, 0.45));
+  cairo_paint(cr);
   double y = y0;
-  int row = 0;
   while (y < y1) {
     double t = (y - y0) / std::max(1.0, y1 - y0);
-    double sh = 6 + 16 * t, sw = sh * 1.7;
-    for (double x = x0 - (row % 2) * sw * 0.5; x < x1; x += sw) {
-      double cw = sw * r.range(0.78, 0.92), ch = sh * r.range(0.7, 0.85);
-      artroundrect(cr, x + (sw - cw) / 2, y + (sh - ch) / 2, cw, ch, ch * 0.45);
-      rgb k = artshade(c, r.range(0.85, 1.12));
+    double sh = 5 + 18 * t, gap = 1 + 2.2 * t;
+    double x = x0 - r.range(0, sh * 2);
+    while (x < x1) {
+      double sw = sh * r.range(1.3, 2.2);
+      double cw = sw - gap, ch = sh - gap;
+      double jy = r.range(-0.6, 0.6) * gap;
+      artroundrect(cr, x, y + jy, cw, ch, ch * r.range(0.35, 0.5));
+      rgb k = artshade(c, r.range(0.86, 1.08));
       cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + sh);
-      rgb top = artshade(k, 1.15);
+      rgb top = artshade(k, 1.12);
       cairo_pattern_add_color_stop_rgb(g, 0, top.r, top.g, top.b);
-      cairo_pattern_add_color_stop_rgb(g, 1, k.r * 0.8, k.g * 0.8, k.b * 0.8);
+      cairo_pattern_add_color_stop_rgb(g, 1, k.r * 0.78, k.g * 0.78, k.b * 0.78);
       cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
+      cairo_fill(cr);
       cairo_pattern_destroy(g);
-      artsetcolor(cr, pal::ink, 0.55);
-      cairo_set_line_width(cr, 0.6 + t * 1.2);
+      // a glint of sky on the stone's upper edge
+      cairo_move_to(cr, x + cw * 0.25, y + jy + ch * 0.2);
+      cairo_line_to(cr, x + cw * 0.7, y + jy + ch * 0.2);
+      artsetcolor(cr, artshade(k, 1.35), 0.35);
+      cairo_set_line_width(cr, 0.6 + t);
       cairo_stroke(cr);
+      x += sw;
     }
     y += sh;
-    row++;
   }
   cairo_restore(cr);
 }
