@@ -539,7 +539,7 @@ void pudding() {
   light L = lightfrom(115, dusk, 0.55, 0.42);
   {
     cairo_t* cr = artnew(pudw, pudh);
-    groundshadow(cr, pudx, pudh - 10, 84, 10, 0.5);
+    groundshadow(cr, pudx, pudh - 14, 84, 9, 0.5);
     figure f = mrpudding(false);
     f.height = 250;
     drawfigure(cr, pudx, pudh - 12, f, L);
@@ -549,7 +549,7 @@ void pudding() {
   // after the pie: taller, greener, arms out, breathing in a slow three-frame cycle
   for (int i = 0; i < 3; i++) {
     cairo_t* cr = artnew(pudw, zomh);
-    groundshadow(cr, pudx, zomh - 10, 90, 11, 0.5);
+    groundshadow(cr, pudx, zomh - 14, 90, 9, 0.5);
     figure f = mrpudding(true);
     f.height = 318;
     f.breath = i * 0.5;

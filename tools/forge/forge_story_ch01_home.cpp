@@ -20,9 +20,9 @@ constexpr double floory = 520;  // where the wall meets the floor
 // The hiding places' centres in room pixels (midx 683 at width 1366).
 constexpr double rugx = 617, rugy = 587, rugrx = 196, rugry = 58;  // the rug lies here
 constexpr double framey = 557;                                      // the rug's roll frames sit 30 higher
-constexpr int rugw = 420, rugh = 150, framew = 420, frameh = 240;
+constexpr int rugw = 420, rugh = 150, framew = 460, frameh = 240;
 constexpr double clockx = 670, clocky = 273, pillow1x = 663, pillow1y = 444, pillow2x = 573, pillow2y = 434;
-constexpr int clockw = 120, clockh = 176, pillw = 124, pillh = 100, glowpad = 12;
+constexpr int clockw = 120, clockh = 192, pillw = 136, pillh = 108, glowpad = 12;
 // The growl spot: changed Mr. Pudding's face at the window.
 constexpr double facex = 305, facey = 338;
 

@@ -15,7 +15,7 @@ constexpr int fieldw = 660, fieldh = 150;
 
 void textfield() {
   cairo_t* cr = artnew(fieldw, fieldh);
-  const double x0 = 24, x1 = fieldw - 24, top = 2, bottom = 134;  // the banner's body
+  const double x0 = 24, x1 = fieldw - 24, top = 4, bottom = 134;  // the banner's body
   light L = lightfrom(100, col::lamp, 0.4, 0.3);
   // drop shadow, soft, fading out before the picture's edge
   for (int i = 8; i >= 1; i--) {
