@@ -244,7 +244,9 @@ TEST_F(StoryArt, TheRugsPicturesCarryTheRoomsOwnPixels) {
   ASSERT_TRUE(v1);
   EXPECT_LT(againstroom(v1, room, 617 - v1->picw / 2, 587 - v1->pich / 2, 255, [](int, int) { return true; }), 8.0);
   // the rolling frames, centred 30 higher, show the bare floor, feathered into the room: left
-  // of the rug it is the same floor as the room's (the rug's shadow falls to the right)
+  // of the rug it is the same floor as the room's (the rug's shadow falls to the right). The
+  // floor there is quiet, so the bound is tight: registered frames differ by about 3.5 (the
+  // JPEG and the frames' own grain), frames 4 pixels off by more than 5.
   for (int k = 2; k <= 7; k++) {
     Image f = rawpicture("story/1-home/v" + std::to_string(k) + ".png");
     ASSERT_TRUE(f);
@@ -252,7 +254,7 @@ TEST_F(StoryArt, TheRugsPicturesCarryTheRoomsOwnPixels) {
       double dx = (x - 617) / 200.0, dy = (y - 587) / 62.0;
       return x < 617 - 204 && dx * dx + dy * dy > 1.0;
     };
-    EXPECT_LT(againstroom(f, room, 617 - f->picw / 2, 557 - f->pich / 2, 128, leftofrug), 8.0) << "v" << k;
+    EXPECT_LT(againstroom(f, room, 617 - f->picw / 2, 557 - f->pich / 2, 128, leftofrug), 4.5) << "v" << k;
   }
 }
 

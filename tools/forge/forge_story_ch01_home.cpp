@@ -48,17 +48,18 @@ void wallpaper(cairo_t* cr) {
       cairo_fill(cr);
     }
   // picture rail and wainscot
-  cairo_rectangle(cr, 0, 150, roomw, 8);
+  // rails and panels run past both edges, so their shading never rims the picture's sides
+  cairo_rectangle(cr, -40, 150, roomw + 80, 8);
   paint(cr, col::wood, lamp, 10, 2);
-  cairo_rectangle(cr, 0, 402, roomw, floory - 402);
+  cairo_rectangle(cr, -40, 402, roomw + 80, floory - 402);
   paint(cr, artshade(col::wood, 0.8), lamp, 100, 0);
   for (double x = 20; x < roomw; x += 130) {
     artroundrect(cr, x, 418, 110, 84, 6);
     paint(cr, artshade(col::wood, 0.75), lamp, 100, 2);
   }
-  cairo_rectangle(cr, 0, 398, roomw, 10);
+  cairo_rectangle(cr, -40, 398, roomw + 80, 10);
   paint(cr, col::wood, lamp, 10, 2.5);
-  cairo_rectangle(cr, 0, floory - 14, roomw, 14);
+  cairo_rectangle(cr, -40, floory - 14, roomw + 80, 14);
   paint(cr, artshade(col::wood, 0.7), lamp, 14, 2.5);
 }
 

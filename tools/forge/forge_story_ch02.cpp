@@ -341,10 +341,11 @@ void gardens() {
     }
   }
   // the ground: a lawn with a raised terrace in the middle and its grassy bank to the right
+  // (the ground runs well past both ends, so its shading never rims the picture's sides)
   cairo_new_path(cr);
-  cairo_move_to(cr, -10, sceneh + 10);
-  for (double x = -10; x <= W + 10; x += 6) cairo_line_to(cr, x, groundat(x));
-  cairo_line_to(cr, W + 10, sceneh + 10);
+  cairo_move_to(cr, -200, sceneh + 200);
+  for (double x = -200; x <= W + 200; x += 6) cairo_line_to(cr, x, groundat(x));
+  cairo_line_to(cr, W + 200, sceneh + 200);
   cairo_close_path(cr);
   paintgrad(cr, rgb{0.36, 0.52, 0.36}, rgb{0.24, 0.38, 0.26}, L, 400, 3);
   // the terrace's stone front wall (the weight lies in front of it)
@@ -668,11 +669,12 @@ void objects() {
     cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
     cairo_mask(cr, fade);
     cairo_pattern_destroy(fade);
+    // clods of earth flung up on both sides as he pushes out
     rng r(4960);
-    for (int i = 0; i < 12; i++) {
-      double a = r.range(-M_PI, 0);
-      double cx = zomb1w / 2.0 + std::cos(a) * r.range(60, 130), cy = 230 + std::sin(a) * r.range(20, 90);
-      ellipse(cr, cx, cy, r.range(5, 11), r.range(4, 8), r.range(0, 180));
+    for (int i = 0; i < 10; i++) {
+      double side = i % 2 ? 1 : -1;
+      double cx = zomb1w / 2.0 + side * r.range(95, 135), cy = r.range(150, 300);
+      ellipse(cr, cx, cy, r.range(6, 11), r.range(5, 8), r.range(0, 180));
       paint(cr, artshade(col::earth, r.range(0.9, 1.3)), L, 16, 2);
     }
     grain(cr, 0.02, 4961);

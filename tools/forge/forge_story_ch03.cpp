@@ -465,12 +465,12 @@ void woods() {
   skyfill(cr, W, sceneh, {{0, rgb{0.16, 0.14, 0.36}}, {0.4, rgb{0.5, 0.3, 0.5}}, {0.7, rgb{0.95, 0.55, 0.45}}, {1, rgb{1.0, 0.78, 0.5}}});
   glow(cr, 2600, 470, 700, rgb{1.0, 0.8, 0.5}, 0.55);
   // three rows of far pines, paler and bluer with distance, mist between them
-  const rgb rows[] = {rgb{0.66, 0.44, 0.6}, rgb{0.46, 0.3, 0.5}, rgb{0.28, 0.2, 0.36}};
+  const rgb rows[] = {rgb{0.40, 0.27, 0.46}, rgb{0.31, 0.2, 0.38}, rgb{0.22, 0.15, 0.29}};
   for (int row = 0; row < 3; row++) {
     double base = 450 + row * 26, hmin = 170 + row * 60, hmax = 280 + row * 90;
     for (double x = -60; x < W + 60; x += r.range(30, 64) - row * 6)
       silhouettetree(cr, x, base + r.range(-10, 10), r.range(hmin, hmax), 5500 + int(x) + row * 7000,
-                     atmos(atmos(rows[row], rgb{0.8, 0.5, 0.55}, 0.45 - row * 0.15), sunset,
+                     atmos(atmos(rows[row], rgb{0.62, 0.4, 0.52}, 0.35 - row * 0.12), sunset,
                            std::max(0.0, (x - 1500) / 1300) * 0.35),
                      true);
     haze(cr, W, base - 200, base + 20, rgb{0.98, 0.7, 0.58}, 0, 0.38 - row * 0.08);
@@ -490,11 +490,41 @@ void woods() {
   }
   cairo_restore(cr);
   // the forest floor: moss and needles, darker under the trees
-  cairo_rectangle(cr, 0, 452, W, sceneh - 452);
+  cairo_rectangle(cr, -200, 452, W + 400, sceneh);  // past both ends: no rim at the sides
   paintgrad(cr, rgb{0.26, 0.3, 0.22}, rgb{0.14, 0.18, 0.14}, L, 300, 0);
   haze(cr, W, 452, 500, rgb{0.9, 0.6, 0.5}, 0.35, 0);
   dabs(cr, 0, 456, W, 320, rgb{0.36, 0.4, 0.24}, 0.35, 500, 36, 5402);
   dabs(cr, 0, 456, W, 320, rgb{0.45, 0.3, 0.2}, 0.25, 300, 30, 5403);
+  // the floor's litter: darker hollows, needles, pine cones, a fallen branch
+  cairo_save(cr);
+  cairo_rectangle(cr, 0, 452, W, sceneh - 452);
+  cairo_clip(cr);
+  for (int i = 0; i < 60; i++) {
+    double x = r.range(0, W), y = r.range(458, roadfar(x) - 4);
+    if (y < 460) continue;
+    ellipse(cr, x, y, r.range(30, 90), r.range(5, 10));
+    artsetcolor(cr, rgb{0.1, 0.12, 0.1}, 0.25);
+    cairo_fill(cr);
+  }
+  for (int i = 0; i < 900; i++) {
+    double x = r.range(0, W), y = r.range(456, roadfar(x) + 6);
+    double a = r.range(0, M_PI);
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x + std::cos(a) * 6, y + std::sin(a) * 2);
+    artsetcolor(cr, r.chance(0.5) ? rgb{0.62, 0.46, 0.3} : rgb{0.4, 0.5, 0.3}, 0.5);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+  for (int i = 0; i < 18; i++) {
+    double x = r.range(0, W), y = r.range(470, roadfar(x) - 6);
+    if (y < 470) continue;
+    ellipse(cr, x, y, 6, 4, r.range(-30, 30));
+    paint(cr, rgb{0.5, 0.32, 0.2}, L, 10, 1.5);
+    for (int k = -1; k <= 1; k++) inkline(cr, {{x - 4, y + k * 1.5}, {x + 4, y + k * 1.5}}, 0.8, 0.5);
+  }
+  tube(cr, {{300, 478}, {380, 472}, {470, 476}}, 10, col::darkwood, L, 2.5);
+  tube(cr, {{380, 473}, {400, 458}}, 4, col::darkwood, L, 2);
   // undergrowth along the far side: bushes and small firs, mossy bumps
   for (double x = -40; x < W; x += r.range(90, 170)) {
     if (x > 2060 && x < 2360) continue;  // the felled tree's foot stays clear
@@ -505,9 +535,9 @@ void woods() {
       pinetree(cr, x, y, r.range(70, 110), 5460 + int(x), rgb{0.16, 0.32, 0.28}, L, 2.5);
   }
   cairo_new_path(cr);
-  cairo_move_to(cr, -10, roadfar(-10));
-  for (double x = -10; x <= W + 10; x += 8) cairo_line_to(cr, x, roadfar(x));
-  for (double x = W + 10; x >= -10; x -= 8) cairo_line_to(cr, x, roadnear(x));
+  cairo_move_to(cr, -200, roadfar(-200));
+  for (double x = -200; x <= W + 200; x += 8) cairo_line_to(cr, x, roadfar(x));
+  for (double x = W + 200; x >= -200; x -= 8) cairo_line_to(cr, x, roadnear(x));
   cairo_close_path(cr);
   cairo_path_t* road = cairo_copy_path(cr);
   paintgrad(cr, rgb{0.62, 0.48, 0.42}, rgb{0.5, 0.36, 0.3}, L, 600, 3);

@@ -399,7 +399,7 @@ void hat(cairo_t* cr, double r, const figure& f, const light& L, double ol) {
 
 // ---- held things ------------------------------------------------------------------------------
 
-void holdthing(cairo_t* cr, pt at, held what, double u, const light& L, double ol) {
+void holdthing(cairo_t* cr, pt at, held what, const light& L, double ol) {
   switch (what) {
     case held::pie: drawpie(cr, at.x, at.y - 4, 30, true, L); break;
     case held::fork: {
@@ -438,7 +438,6 @@ void holdthing(cairo_t* cr, pt at, held what, double u, const light& L, double o
     }
     default: break;
   }
-  (void)u;
 }
 
 }  // namespace
@@ -781,9 +780,8 @@ void drawfigure(cairo_t* cr, double x, double y, const figure& f, const light& L
   for (double side : {-1.0, 1.0}) {
     pt sh = side < 0 ? sl : sr;
     pt hand = add(sh, side < 0 ? f.handl : f.handr);
-    double dx = hand.x - sh.x, dy = hand.y - sh.y, len = std::hypot(dx, dy);
-    if (len < 1) len = 1;
-    pt elbow{sh.x + dx * 0.5 + side * (-dy / len) * 5 * 0 + side * 4, sh.y + dy * 0.5 + 2};
+    double dx = hand.x - sh.x, dy = hand.y - sh.y;
+    pt elbow{sh.x + dx * 0.5 + side * 4, sh.y + dy * 0.5 + 2};  // elbows bow outwards
     held what = side < 0 ? f.holdl : f.holdr;
     tube(cr, {sh, elbow, hand}, 10.5 * std::pow(g, 0.6), f.shirt, l, ol);
     if (f.zombie) {  // a frayed cuff: torn threads at the sleeve's end
@@ -795,9 +793,9 @@ void drawfigure(cairo_t* cr, double x, double y, const figure& f, const light& L
                 0.8);
       }
     }
-    if (what != held::none) holdthing(cr, {hand.x, hand.y - 2}, what, u, l, ol);
+    if (what != held::none) holdthing(cr, {hand.x, hand.y - 2}, what, l, ol);
     double ang = std::atan2(hand.y - elbow.y, hand.x - elbow.x) * 180 / M_PI;
-    int gesture = what != held::none ? 1 : (f.zombie ? 0 : 0);
+    int gesture = what != held::none ? 1 : 0;  // a fist round what it holds
     drawhand(cr, hand.x - std::cos(ang * M_PI / 180) * 2, hand.y - std::sin(ang * M_PI / 180) * 2, 11, ang, f.skin,
              gesture, l, f.zombie);
   }
