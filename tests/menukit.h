@@ -1,6 +1,7 @@
 // Helpers shared by the intro, main menu, display mode and options tests.
 #pragma once
 #include "shell/buttons.h"
+#include "shell/display.h"
 #include "shell/intro.h"
 #include "shell/menu.h"
 #include "shell/settings.h"
@@ -38,6 +39,14 @@ inline bool rununtilscreen(int want, int limit) {
 inline void menusettled() {
   instmenu();
   runframes(60);
+}
+
+// A click at a point of the game's screen, wherever the window puts it (a small window or a
+// stretched screen has other pixels than the game).
+inline void clickvirtual(int x, int y) {
+  int wx, wy;
+  virtualtowindow(x, y, wx, wy);
+  clickat(wx, wy);
 }
 
 // Press the left button at (x, y) and keep it down for n frames, then let go for one frame.
