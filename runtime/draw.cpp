@@ -1,5 +1,7 @@
 #include "runtime/draw.h"
 #include "runtime/stream.h"
+#include "runtime/testinput.h"
+#include <algorithm>
 #include <SDL.h>
 #include <jpeglib.h>
 #include <png.h>
@@ -21,12 +23,31 @@ static bool renderertiming = false;  // benchmarks only
 static double renderermicros = 0;
 static SDL_Rect cliprect{0, 0, 0, 0};
 static bool clipon = false;
+// The display a headless run pretends to have (tests set others): a 1024 x 768 desktop that
+// offers only its own size, and a window manager that gives the size asked for (0 = as asked).
+static int nulldesktopw = 1024, nulldesktoph = 768;
+static std::vector<std::pair<int, int>> nullmodes = {{1024, 768}};
+static int nullwindoww = 0, nullwindowh = 0;
 
 ImageData::~ImageData() {
   if (texture && texturegen == generation) SDL_DestroyTexture(texture);
 }
 
 void SetHeadless(bool on) { headless = on; }
+
+void testdisplay(int desktopw, int desktoph, const std::vector<std::pair<int, int>>& modes) {
+  nulldesktopw = desktopw;
+  nulldesktoph = desktoph;
+  nullmodes = modes;
+}
+void testwindowsize(int w, int h) {
+  nullwindoww = w;
+  nullwindowh = h;
+}
+void testresetdisplay() {
+  testdisplay(1024, 768, {{1024, 768}});
+  testwindowsize(0, 0);
+}
 bool IsHeadless() { return headless; }
 
 static void resetstate() {
@@ -112,7 +133,12 @@ void EndGraphics() {
 }
 
 int GraphicsModeExists(int width, int height, int depth, int hertz) {
-  if (headless || !videoinit()) return 0;
+  if (headless) {
+    for (const auto& m : nullmodes)
+      if ((width == 0 || m.first == width) && (height == 0 || m.second == height) && (depth == 0 || depth == 32)) return 1;
+    return 0;
+  }
+  if (!videoinit()) return 0;
   int n = SDL_GetNumDisplayModes(0);
   for (int i = 0; i < n; i++) {
     SDL_DisplayMode m;
@@ -127,7 +153,8 @@ int GraphicsModeExists(int width, int height, int depth, int hertz) {
 
 static int desktopsize(bool w) {
   SDL_DisplayMode m;
-  if (headless || !videoinit() || SDL_GetDesktopDisplayMode(0, &m) != 0) return w ? 1366 : 768;
+  if (headless) return w ? nulldesktopw : nulldesktoph;
+  if (!videoinit() || SDL_GetDesktopDisplayMode(0, &m) != 0) return w ? 1366 : 768;
   return w ? m.w : m.h;
 }
 int DesktopWidth() { return desktopsize(true); }
@@ -172,7 +199,16 @@ bool Flip(int sync) {
   }
   if (SDL_SetRenderTarget(renderer, nullptr) != 0) return false;
   SDL_RenderSetClipRect(renderer, nullptr);
-  SDL_RenderCopy(renderer, target, nullptr, nullptr);  // stretched, non-uniformly where need be
+  // The screen rectangle is in window units; the renderer counts real pixels (HiDPI).
+  int rx, ry, rw, rh, outw = 0, outh = 0;
+  ScreenRect(rx, ry, rw, rh);
+  SDL_GetRendererOutputSize(renderer, &outw, &outh);
+  int winw = WindowWidth(), winh = WindowHeight();
+  float kx = winw > 0 && outw > 0 ? float(outw) / winw : 1, ky = winh > 0 && outh > 0 ? float(outh) / winh : 1;
+  SDL_Rect dst{int(rx * kx), int(ry * ky), int(rw * kx + 0.5f), int(rh * ky + 0.5f)};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);  // the bars, when the window has another shape than asked for
+  SDL_RenderCopy(renderer, target, nullptr, &dst);  // stretched, non-uniformly where the mode asks for it
   SDL_RenderPresent(renderer);
   SDL_SetRenderTarget(renderer, target);
   if (clipon) SDL_RenderSetClipRect(renderer, &cliprect);
@@ -188,16 +224,42 @@ void MinimizeWindow() {
 }
 
 int WindowWidth() {
-  if (!window) return drawstate.g_width;
+  if (!window) return nullwindoww > 0 ? nullwindoww : drawstate.g_width;
   int w, h;
   SDL_GetWindowSize(window, &w, &h);
   return w;
 }
 int WindowHeight() {
-  if (!window) return drawstate.g_height;
+  if (!window) return nullwindowh > 0 ? nullwindowh : drawstate.g_height;
   int w, h;
   SDL_GetWindowSize(window, &w, &h);
   return h;
+}
+
+void ScreenRect(int& x, int& y, int& w, int& h) {
+  int realw = WindowWidth(), realh = WindowHeight();
+  int askw = drawstate.g_width, askh = drawstate.g_height;
+  x = y = 0;
+  w = realw;
+  h = realh;
+  if (askw <= 0 || askh <= 0 || realw <= 0 || realh <= 0 || (realw == askw && realh == askh)) return;
+  // Another size than asked for: the asked shape, as large as fits, centred between bars.
+  double k = std::min(double(realw) / askw, double(realh) / askh);
+  w = int(askw * k + 0.5);
+  h = int(askh * k + 0.5);
+  x = (realw - w) / 2;
+  y = (realh - h) / 2;
+}
+
+void WindowRect(int& x1, int& y1, int& x2, int& y2) {
+  int top = 0, left = 0, bottom = 0, right = 0, wx = 0, wy = 0;
+  // Without a frame the system can tell (headless, no window manager), a title bar is assumed.
+  if (!window || SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0 || top + bottom == 0) top = 30;
+  if (window) SDL_GetWindowPosition(window, &wx, &wy);
+  x1 = wx - left;
+  y1 = wy - top;
+  x2 = wx + WindowWidth() + right;
+  y2 = wy + WindowHeight() + bottom;
 }
 
 static int clampi(int v, int lo, int hi) { return v < lo ? lo : v > hi ? hi : v; }

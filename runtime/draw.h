@@ -60,8 +60,12 @@ bool Flip(int sync);  // false when presenting failed
 void SetWindowTitle(const std::string& title);
 void SetWindowIcon(const std::string& path);  // a .ico or picture file; ignored when unreadable
 void MinimizeWindow();
-int WindowWidth();  // the window's client size in physical pixels
+int WindowWidth();  // the window's client size as the system gave it (mouse units)
 int WindowHeight();
+// Where the virtual screen lies in the window, in mouse units: the whole window when it has
+// the size asked for, else the asked shape between bars.
+void ScreenRect(int& x, int& y, int& w, int& h);
+void WindowRect(int& x1, int& y1, int& x2, int& y2);  // the window with its frame, desktop pixels
 
 // State.
 void SetColor(int r, int g, int b);

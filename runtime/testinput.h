@@ -1,6 +1,8 @@
 // Test interface: puts input straight into the runtime's own state and fakes the clock.
 // (Pushed system events would not update the state the game reads.)
 #pragma once
+#include <utility>
+#include <vector>
 
 void testmousemove(int x, int y);  // physical client pixels
 void testmousepress(int button);   // down, and one hit
@@ -13,3 +15,8 @@ void testsuspend(bool lost);  // focus lost (true) or regained
 void testresetinput();
 void testclock(bool fake, int ms = 0);  // fake: MilliSecs returns ms, WaitTimer advances it instead of sleeping
 void testadvanceclock(int ms);
+// Headless display: the desktop size and the full-screen modes offered (all at 32 bits), and
+// the window size a window manager hands out instead of the one asked for (0, 0 = as asked).
+void testdisplay(int desktopw, int desktoph, const std::vector<std::pair<int, int>>& modes);
+void testwindowsize(int w, int h);
+void testresetdisplay();  // a 1024 x 768 desktop offering only its own size; windows as asked

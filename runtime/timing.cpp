@@ -15,6 +15,13 @@ int MilliSecs() {
   return int(duration_cast<milliseconds>(steady_clock::now() - start).count());
 }
 
+int ClockSeed() {
+  if (fakeclock) return fakems;
+  using namespace std::chrono;
+  // The wall clock, so that two runs never share their numbers (MilliSecs starts at 0 each run).
+  return int(uint32_t(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count()) & 0x7fffffff);
+}
+
 void Delay(int ms) {
   if (ms <= 0) return;
   if (fakeclock) {

@@ -2,7 +2,8 @@
 #pragma once
 #include <memory>
 
-int MilliSecs();
+int MilliSecs();  // since the program started
+int ClockSeed();  // milliseconds of the wall clock, for seeding (the fake clock in tests)
 
 struct TimerData {
   float hz = 50;       // ticks per second

@@ -1,6 +1,7 @@
 #include "shell/dispatch.h"
 #include "progression/map.h"
 #include "shell/buttons.h"
+#include "shell/display.h"
 #include "progression/shop.h"
 #include "shell/intro.h"
 #include "shell/menu.h"
@@ -16,33 +17,6 @@
 #include "text/fonts.h"
 #include "text/texts.h"
 
-// Window size -> virtual size: the factors that turn a physical mouse position into a
-// virtual one, for the window and stretched full-screen sizes the game opens.
-struct mousescale {
-  int ww, wh, vw, vh;
-  float fx, fy;
-};
-static const mousescale mousescales[] = {
-    {600, 450, 1024, 768, 1.706666f, 1.706666f},  // small window
-    {800, 600, 1024, 768, 1.28f, 1.28f},          // window, or the 800 x 600 mode
-    {1024, 600, 1280, 768, 1.25f, 1.28f},
-    {1024, 600, 1366, 768, 1.33398f, 1.28f},      // the wide layout on a small screen
-};
-
-static void mousefactors(float& fx, float& fy) {
-  for (const mousescale& m : mousescales)
-    if (m.ww == windoww && m.wh == windowh && m.vw == screenw && m.vh == screenh) {
-      fx = m.fx;
-      fy = m.fy;
-      return;
-    }
-  // Any other size: proportional when the real window differs from the virtual screen
-  // (a desktop that gave us another size than asked for), otherwise one to one.
-  int rw = WindowWidth(), rh = WindowHeight();
-  fx = rw > 0 && rw != screenw ? float(screenw) / rw : 1;
-  fy = rh > 0 && rh != screenh ? float(screenh) / rh : 1;
-}
-
 void readinput() {
   mousehit1 = mousehit2 = mousedown1 = mousedown2 = 0;
   keyenter = keyesc = keyf2 = keyf3 = keyf4 = keyf7 = 0;
@@ -50,10 +24,7 @@ void readinput() {
   if (inputon == 1) {
     prevmousex = mousex;
     prevmousey = mousey;
-    float fx, fy;
-    mousefactors(fx, fy);
-    mousex = int(MouseX() * fx);
-    mousey = int(MouseY() * fy);
+    windowtovirtual(MouseX(), MouseY(), mousex, mousey);
     mousehit1 = MouseHit(1);
     mousehit2 = MouseHit(2);
     mousedown1 = MouseDown(1);
@@ -208,8 +179,9 @@ void drawcursor() {
       alpha = menuframe * 0.05f;
       mousex = midx;
       mousey = screenh - 100;
-      MoveMouse(int(mousex / (float(screenw) / (windoww > 0 ? windoww : screenw))),
-                int(mousey / (float(screenh) / (windowh > 0 ? windowh : screenh))));
+      int wx, wy;
+      virtualtowindow(mousex, mousey, wx, wy);
+      MoveMouse(wx, wy);
     }
     SetAlpha(alpha);
     if (cursormode == 1) drawimg(cursorimg, float(mousex + 19), float(mousey + 25));

@@ -4,15 +4,22 @@
 #include "shell/state.h"
 
 // The six modes: physical size, and the virtual size drawn in full screen.
-static const int modetable[modecount + 1][4] = {
-    {0, 0, 0, 0},
-    {1366, 768, 1366, 768},
-    {1280, 768, 1280, 768},
-    {1024, 768, 1024, 768},
-    {1024, 600, 1366, 768},  // stretched: the wide layout on a small screen
-    {800, 600, 1024, 768},
-    {640, 480, 640, 480},  // last resort, no virtual resolution
+struct displaymodeinfo {
+  int w, h;    // the screen's pixels
+  int vw, vh;  // the layout drawn on it
 };
+static const displaymodeinfo modetable[modecount + 1] = {
+    {0, 0, 0, 0},
+    {1366, 768, 1366, 768},  // wide
+    {1280, 768, 1280, 768},  // wide
+    {1024, 768, 1024, 768},  // standard
+    {1024, 600, 1366, 768},  // the wide layout squeezed onto a small screen
+    {800, 600, 1024, 768},   // the standard layout on an old screen
+    {640, 480, 640, 480},    // last resort, no virtual resolution
+};
+
+// A desktop at least this tall for its width (height x 1000 / width) is 4:3 or taller: no wide modes.
+constexpr int tallaspect = 750;
 
 void opengraphics(int width, int height, int depth, int vw, int vh) {
   if (!Graphics(width, height, depth, 60, 0)) {
@@ -35,12 +42,12 @@ void checkvideo() {
   desktoph = DesktopHeight();
   int aspect = desktopw != 0 ? desktoph * 1000 / desktopw : 1;
   for (int m = 1; m <= modecount; m++) {
-    modew[m] = modetable[m][0];
-    modeh[m] = modetable[m][1];
-    modeok[m] = GraphicsModeExists(modew[m], modeh[m], 32, 0);
+    modew[m] = modetable[m].w;
+    modeh[m] = modetable[m].h;
+    modeok[m] = GraphicsModeExists(modew[m], modeh[m], 32, 0) ? 1 : 0;
     logmsg("GraphicMode", str(m) + " = " + str(modew[m]) + "x" + str(modeh[m]) + (modeok[m] ? " ok" : " not exists"));
   }
-  if (aspect >= 750) modeok[1] = modeok[2] = 0;  // 4:3 or taller
+  if (aspect >= tallaspect) modeok[1] = modeok[2] = 0;
   if (desktopw == 1280 && desktoph == 768) modeok[1] = 0;
   if (desktopw == 1024 && desktoph == 600) modeok[1] = modeok[2] = modeok[3] = 0;
   bestmode = 6;
@@ -51,17 +58,17 @@ void checkvideo() {
 }
 
 static void openwindow() {
-  opengraphics(800, 600, 0, 1024, 768);
+  opengraphics(windowbigw, windowbigh, 0, 1024, 768);
   if (windowfits() != 0) {
     Print("Reset Window size to 600x450");
-    opengraphics(600, 450, 0, 1024, 768);
+    opengraphics(windowsmallw, windowsmallh, 0, 1024, 768);
   } else {
     Print("Window Size ok");
   }
 }
 
 static void openfull(int mode) {
-  opengraphics(modew[mode], modeh[mode], 32, modetable[mode][2], modetable[mode][3]);
+  opengraphics(modetable[mode].w, modetable[mode].h, 32, modetable[mode].vw, modetable[mode].vh);
 }
 
 void instgraphic() {
@@ -69,17 +76,13 @@ void instgraphic() {
   // A mode from an edited file outside the table is read as the best mode.
   if (displaymode < 1 || displaymode > modecount) displaymode = bestmode;
   if (bestmode > displaymode) displaymode = bestmode;
-  if (IsHeadless()) {
-    opengraphics(1024, 768, 0, 1024, 768);
-    return;
-  }
   if (fullscreen == 0) openwindow();
   else openfull(displaymode);
 }
 
 void togglescreensize(int mode, int fullsc) {
   lastfunc = "togglescreensize(mode: " + str(mode) + ",fullsc: " + str(fullsc) + ")";
-  pausesign = 1;
+  pausesign = 1;  // the player sees the new mode before anything reacts
   if (fullsc == 0 && fullscreen == 1) {
     openwindow();
     fullscreen = 0;
@@ -95,10 +98,28 @@ void togglescreensize(int mode, int fullsc) {
 
 int windowfits() {
   int dw = DesktopWidth(), dh = DesktopHeight();
-  int ww = WindowWidth(), wh = WindowHeight();
-  // A window frame adds about 30 pixels of title bar.
-  int framed = wh + 30;
+  int x1, y1, x2, y2;
+  WindowRect(x1, y1, x2, y2);
+  Print("Desktop (X1xY1,X2xY2): 0x0," + str(dw) + "x" + str(dh));
+  Print("Window  (X1xY1,X2xY2): " + str(x1) + "x" + str(y1) + "," + str(x2) + "x" + str(y2));
   Print("Desktop (WxH): " + str(dw) + "x" + str(dh));
-  Print("Window  (WxH): " + str(ww) + "x" + str(framed));
-  return framed > dh ? 1 : 0;
+  Print("Window  (WxH): " + str(x2 - x1) + "x" + str(y2 - y1));
+  return y2 - y1 > dh ? 1 : 0;  // only the heights count
+}
+
+void windowtovirtual(int wx, int wy, int& vx, int& vy) {
+  int rx, ry, rw, rh;
+  ScreenRect(rx, ry, rw, rh);
+  // 800 x 600 -> 1024 x 768 scales by 1.28, 1024 x 600 -> 1366 x 768 by 1.334 and 1.28, and so
+  // on; one to one when the window shows the virtual screen at its own size. Whole numbers, so
+  // (400, 300) in the small window is exactly (512, 384).
+  vx = rw > 0 ? int((long long)(wx - rx) * screenw / rw) : wx;
+  vy = rh > 0 ? int((long long)(wy - ry) * screenh / rh) : wy;
+}
+
+void virtualtowindow(int vx, int vy, int& wx, int& wy) {
+  int rx, ry, rw, rh;
+  ScreenRect(rx, ry, rw, rh);
+  wx = rx + (screenw > 0 ? int((long long)vx * rw / screenw) : vx);
+  wy = ry + (screenh > 0 ? int((long long)vy * rh / screenh) : vy);
 }

@@ -26,11 +26,14 @@ inline Image createplayerimg;  // the name field of the name entry
 inline Image playermenuimg;    // the player list's background
 inline Image playerbarimg;     // the current player's row in the list
 
-// ---- The menu screen's own state (instmenu, showmenu) ----
+inline constexpr int menubuttons = 3;      // main buttons 1..3: play, (unused), hall of fame
+inline constexpr int menubuttonslots = 11;  // the arrays have room for 10 (slot 0 unused)
+
+// ---- The menu screen's own state (instmenu, showmenu), reset on every entry ----
 inline float signy = -120;  // y of the welcome sign, eases to 120
 inline int ropey = -300;    // y of the ropes, eases to 240
-inline std::array<float, 4> menubuttony{};   // y of main buttons 1..3 (2 is not drawn)
-inline std::array<float, 4> menubuttonto{};  // their targets
+inline std::array<float, menubuttonslots> menubuttony{};   // y of main buttons 1..3 (2 is not drawn)
+inline std::array<float, menubuttonslots> menubuttonto{};  // their targets
 inline int bottomy = 868;   // y of the two bottom buttons, eases to 710
 inline int adventurestarted = 0;  // a story chapter began a new player's adventure
 
@@ -41,3 +44,5 @@ void instmenu();
 void showmenu();
 void playersign(int x, int y);
 void drawropes();
+int menusideoffset();  // how far the options and quit buttons sit from the screen's sides
+void resetmenu();      // the menu's state as before its first entry (tests)

@@ -3,6 +3,7 @@
 #include "shell/dispatch.h"
 #include "shell/buttons.h"
 #include "shell/gfx.h"
+#include "shell/intro.h"
 #include "shell/menu.h"
 #include "shell/profiles.h"
 #include "shell/settings.h"
@@ -42,7 +43,7 @@ void instmain() {
   pausesign = -1;
   framecount = 0;
   inputon = 0;
-  SeedRnd(MilliSecs());
+  SeedRnd(ClockSeed());  // the wall clock: two runs never share their numbers
   fadelevel = 0;
   esccooldown = 0;
   mousemoved = 0;
@@ -52,6 +53,7 @@ void instmain() {
   initlevels();
   AutoMidHandle(true);  // every picture from here on is placed by its centre
   loadmaingraphics();
+  instintro(1);  // the first splash page
 }
 
 bool gamestartup() {
@@ -116,6 +118,10 @@ void resetshellstate() {
   systempointershown = 0;
   menuframe = endtime = killermode = blastermode = 0;
   resetpopups();
+  barposto = 0;
+  helppage = 1;
+  resetintro();
+  resetmenu();
   player = -1;
   resettexts();
   resetfonts();

@@ -77,3 +77,5 @@ inline int skippedcount = 0;  // images culled this frame by drawvisible
 inline int menuframe = 0;      // frames since the main menu was entered
 inline int endtime = 0;        // the game's end-of-round counter
 inline int player = -1;        // current player slot 1..15, -1 none
+inline int barposto = 0;       // target of the bars' slide offset (barpos); the menu and loading screen park both
+inline int helppage = 1;       // the help popup's page 1..6; the menu and the hall of fame set it back to 1

@@ -32,6 +32,7 @@ void headlessstart() {
   SetHeadless(true);
   testclock(true, 0);
   testresetinput();
+  testresetdisplay();
   resetshellstate();
   freshuserhome();
   gamestartup();
