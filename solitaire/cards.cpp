@@ -83,6 +83,12 @@ void loadtablepictures() {
   AutoMidHandle(true);
 }
 
+void deletetablepictures() {
+  combobarimg = pointsbarimg = ballsimg = ballimg = nullptr;
+  enddriveimg = playsignimg = invalidsignimg = clearedsignimg = longdrivesignimg = nullptr;
+  combofillstrip = combofillimg = nullptr;
+}
+
 void loadcardgfx() {
   lastfunc = "loadcardgfx()";
   AutoMidHandle(false);

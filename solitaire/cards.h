@@ -11,6 +11,7 @@ bool ranksneighbour(int rank, int stable);
 
 void loadcardgfx();                           // every card picture, once at start
 void loadtablepictures();                     // the game screen's bars and signs the table draws
+void deletetablepictures();                   // and their release
 void drawcard(int slot, int mode);            // mode 1 at the drawn position, 2 at the target
 void drawstableid(int identity, float x, float y);  // top-left corner at (x, y)
 // The back side of a table card (animal, cover or the player's back) and its front,

@@ -113,7 +113,7 @@ void loadlevel() {
       cardflight[p][slot] = cardcover[p][slot] = cardshake[p][slot] = 0;
       cardautoturn[p][slot] = cardsuit[p][slot] = cardorder[p][slot] = cardfree[p][slot] = 0;
     }
-    readlevelfile(level);
+    int whole = readlevelfile(level);
     // A plant card offers a plant the player does not hold yet, as far as the dice allow.
     for (int slot = 1; slot <= cardcount; slot++) {
       if (cardvalue[p][slot] != CARD_PLANT) continue;
@@ -122,7 +122,15 @@ void loadlevel() {
         for (int k = 1; k <= 8; k++)
           if (plants[p][k] > 0 && cardparam[p][slot] == k) cardparam[p][slot] = Rand(1, 8);
     }
+    // The combo is closed before the first draw: a run of the last game must not carry over.
+    combo = 0;
+    longdrivetime = 0;
     preparecards();
+    levelbroken = whole == 0 || placedcount == 0 ? 1 : 0;
+    if (levelbroken == 1) {
+      Print("level file gives no cards, the game ends as a fail: " + levelfilename(level));
+      logmsg("level", levelfilename(level));
+    }
     drawfromstock();
     drawtime[p] = 0;
     clearedtime = 0;
@@ -132,7 +140,7 @@ void loadlevel() {
   combofill = comborecordglow = comboglow = showncombo = showncombofill = 0;
   combo = 0;
   longdrivetime = 0;
-  if (savedgame[p] == 0 && placedcount == 0) {
+  if (savedgame[p] == 0 && levelbroken == 1) {
     // Nothing could be read: no deal to watch, the first frame of play ends the game.
     Print("empty table");
     gamestat = GAME_PLAY;
@@ -141,6 +149,7 @@ void loadlevel() {
     gamestat = GAME_DEAL;
     dealtime = 0;
   } else {
+    levelbroken = 0;
     gamestat = GAME_PLAY;
     dealtime = 190;
   }

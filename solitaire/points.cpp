@@ -18,6 +18,7 @@ constexpr int flashframes = 20;     // the points bar's coins flash this long
 constexpr int longdriveframes = 100;
 constexpr int fireworkfirst = 231;  // end-screen frames of the fireworks
 constexpr int fireworklast = 299;
+constexpr int coinmost = 50;        // the largest coin picture
 
 // Tally multiplier by best combo - 1: a quarter more for every action past four, up to three.
 struct tallyrow {
@@ -66,7 +67,9 @@ void addpoints(int points, float x, float y, int one, int zero, int kind) {
   if (!(x > 0 && x < screenw && y > 0 && y < screenh)) return;  // an award off the screen is lost
   pointsflash = 1;
   roundpoints += points;
-  addeffect(x, y, EFF_COIN + points, 0.1f * Rand(-30, 30), -0.1f * Rand(60, 120));
+  // Coins go up to 50: a bigger award (50 at double points) rises as several coins.
+  for (int left = points; left > 0; left -= coinmost)
+    addeffect(x, y, EFF_COIN + std::min(left, coinmost), 0.1f * Rand(-30, 30), -0.1f * Rand(60, 120));
   if (points >= 10 && s > 0) {
     for (int i = 1; i <= s; i++) {
       double angle = (360 / s) * i * degree;
@@ -182,7 +185,11 @@ void drawlongdrive() {
 
 void decideresult() {
   int par = level >= 1 && level <= levelcount ? levelpar[level] : 0;
-  if (cardsleft > par) {
+  if (levelbroken == 1) {
+    // A level that could not be read is no win, however empty its table is.
+    gameresult = RESULT_FAIL;
+    roundstars = 0;
+  } else if (cardsleft > par) {
     gameresult = RESULT_FAIL;
     roundstars = 0;
   } else if (cardsleft == 0) {
@@ -196,7 +203,7 @@ void decideresult() {
 
 int resultstars() {
   if (gameresult == RESULT_STRIKE) return 3;
-  if (gameresult == RESULT_FAIL) return 0;
+  if (gameresult != RESULT_SOLVED) return 0;
   int par = level >= 1 && level <= levelcount ? levelpar[level] : 0;
   return cardsleft >= par - 2 ? 1 : 2;
 }

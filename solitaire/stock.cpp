@@ -6,6 +6,8 @@
 #include "solitaire/points.h"
 #include "solitaire/state.h"
 #include "solitaire/table.h"
+#include "solitaire/extras.h"
+#include "solitaire/tutorial.h"
 #include "text/fonts.h"
 #include "text/texts.h"
 #include <cmath>
@@ -68,7 +70,8 @@ int nextstockcard() {
     c = randomfreeidentity(p);
   }
   if (level >= wildfromlevel && Rand(1, 30) == 1) c = STABLE_FISHSLAP;
-  if (level == 1 && tutorialon == 1 && tutorialpage == 0) c = tutorialcard;
+  // Level 1's tutorial starts on a 6, as long as that card is still in the stock.
+  if (level == 1 && tutorialon == 1 && tutorialpage == 0 && deckstate[p][tutorialcard] == 0) c = tutorialcard;
   return c;
 }
 
@@ -108,7 +111,11 @@ void drawstock() {
     int x = stocktopx;
     bool inside = mousex > x && mousex < x + cardw && mousey > stocky && mousey < stocky + cardh;
     bool tutoriallock = level == 1 && tutorialon == 1 && tutorialpage <= 4;
-    if (drawtime[p] == drawframes && inside && inputok == 1 && popuplevel == 0 && !tutoriallock) {
+    // Nothing may be drawn while a card, a plant or an item is on its way to the stable: its
+    // landing would cover the drawn card.
+    bool stableatrest = movetime[p] == 0 && drawrequest == 0 && !extraflying();
+    if (drawtime[p] == drawframes && inside && inputok == 1 && popuplevel == 0 && !tutoriallock && stableatrest &&
+        gamestat == GAME_PLAY) {
       if (combo < longdrivecombo + 1) drawimg(cardglowimg, x - 2, stocky - 2);
       if (mousehit1 == 1 && stockok == 1) {
         showhints();
@@ -133,8 +140,10 @@ void drawstock() {
 
   if (stableunder[p] > 0) drawstableid(stableunder[p], stablex, stocky);
 
-  if (drawrequest == 1) {
+  // A draw asked for while a taken card flies waits until it lands.
+  if (drawrequest == 1 && movetime[p] == 0) {
     drawrequest = 0;
+    stableunder[p] = stableid[p];
     if (stock[p] >= 0) stock[p]--;
     if (stock[p] > 0) {
       int id = nextstockcard();

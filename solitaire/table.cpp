@@ -1,5 +1,5 @@
-#include "progression/startlevel.h"
 #include "solitaire/table.h"
+#include "progression/startlevel.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/buttons.h"
@@ -8,6 +8,7 @@
 #include "solitaire/levels.h"
 #include "solitaire/points.h"
 #include "solitaire/state.h"
+#include "solitaire/tutorial.h"
 #include <algorithm>
 #include <cmath>
 
@@ -25,6 +26,8 @@ constexpr int dealend = 190;           // the deal hands over to play
 constexpr int takeflightframes = 20;   // frames a taken card flies to the stable
 constexpr int tablepopupframes = 60;   // life of an invalid or cleared sign
 constexpr int animalturnbase = 60;     // a freed cover turns after 60 - 2 x depth frames
+constexpr int fixedlevel = 1;          // the level that deals the same faces every time
+constexpr int tutorialcardid = 6;      // its tutorial's first stable card: kept in the stock
 
 bool playerok() { return player >= 0 && player < playerslots; }
 bool columnok(int c) { return c >= 1 && c <= tablecolumns; }
@@ -175,6 +178,8 @@ void preparecards() {
   columns[p] = 0;
   for (int i = 1; i <= cardcount; i++) deckstate[p][i] = 0;
   SeedRnd(MilliSecs());
+  // Level 1's tutorial turns this card onto the stable first: no table card may take it.
+  if (level == fixedlevel) deckstate[p][tutorialcardid] = 1;
   for (int c = 1; c <= tablecolumns; c++) {
     columnx[p][c] = -1;
     columny[p][c] = -1;
@@ -194,8 +199,14 @@ void preparecards() {
       continue;
     }
     int suit;
-    do suit = Rand(1, 4);
-    while (deckstate[p][cardidentity(v, suit)] != 0);
+    if (level == fixedlevel) {
+      // A fixed order of suits keeps the level-1 faces the same every time.
+      suit = slot % 4 + 1;
+      while (deckstate[p][cardidentity(v, suit)] != 0) suit = suit % 4 + 1;
+    } else {
+      do suit = Rand(1, 4);
+      while (deckstate[p][cardidentity(v, suit)] != 0);
+    }
     cardsuit[p][slot] = suit;
     deckstate[p][cardidentity(v, suit)] = 1;
   }
@@ -238,6 +249,7 @@ void preparecards() {
       deckstate[p][identity] = 1;
     }
   }
+  if (level == fixedlevel) deckstate[p][tutorialcardid] = 0;
   // Deal order: right-hand columns first, each column top to bottom, on the 16-pixel grid.
   for (int slot = 1; slot <= cardcount; slot++) cardorder[p][slot] = 0;
   int n = 0;
@@ -271,8 +283,9 @@ void dealframe() {
     todeal[p]--;
   }
   int back = cardback[p] >= 1 && cardback[p] <= 4 ? cardback[p] : 1;
+  // The stock still to come and the cards not yet launched, 2 pixels apart.
   int backs = std::max(stock[p] - 1, 0) + std::max(todeal[p], 0);
-  for (int i = 1; i <= backs && i <= cardcount; i++) drawimg(cardbackimg[back], midx - 120 + 2 * i, dealstocky);
+  for (int i = 1; i <= backs && i <= 2 * cardcount; i++) drawimg(cardbackimg[back], midx - 120 + 2 * i, dealstocky);
   updatefree();
   for (int slot = 1; slot <= cardcount; slot++) {
     if (cardvalue[p][slot] <= 0 || cardflight[p][slot] <= 0) continue;
@@ -372,7 +385,7 @@ void handleclicks() {
     int action = 0;
     float left = cardx[p][slot] + xshift, top = cardy[p][slot];
     if (drawtime[p] == 20 && movetime[p] == 0 && inputok == 1 && gamestat != GAME_END && popuplevel == 0 &&
-        cardcandidate(slot) && mousex > left && mousex < left + cardw && mousey > top && mousey < top + cardh) {
+        !extraflying() && cardcandidate(slot) && mousex > left && mousex < left + cardw && mousey > top && mousey < top + cardh) {
       int v = cardvalue[p][slot];
       action = jokermode > 0 ? 1 : 0;
       if ((v >= 1 && v <= 13 && ranksneighbour(v, stablerank[p])) || stableid[p] == STABLE_FISHSLAP ||
@@ -451,12 +464,6 @@ void drawtablepopups() {
   SetAlpha(a);
 }
 
-void nexttutorialpage() {
-  if (tutorialon != 1 || selectedlevel >= 4) return;
-  tutorialpage++;
-  if (tutorialpage > tutorialpages) tutorialon = 0;
-}
-
 void resettablestate() {
   for (cardrow* t : {&cardorder, &cardfree, &cardsuit, &cardvalue, &cardposx, &cardposy, &cardx, &cardy, &cardparam,
                      &cardcolumn, &cardfaceup, &cardautoturn, &carddepth, &cardturn, &cardflight, &cardcover,
@@ -484,6 +491,7 @@ void resettablestate() {
   dealstocky = 800;
   cardsleft = 0;
   placedcount = 0;
+  levelbroken = 0;
   tablepopupkind.fill(0);
   tablepopupx.fill(0);
   tablepopupy.fill(0);
