@@ -4,3 +4,8 @@
 
 void instadventuremap();
 void showadventuremap();
+
+// ---- The check mark over a just-finished stage: armed by the game's end screen, cleared by
+// every game start (0 = none) ----
+inline int hookrun = 0;    // frame of the check-mark animation
+inline int hookstage = 0;  // the stage it marks

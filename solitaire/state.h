@@ -93,6 +93,7 @@ inline int dealtime = 0;          // frames of the deal animation
 inline float dealstocky = 800;    // y of the deal stock while it rises into place
 inline int cardsleft = 0;         // live table cards, recounted every frame of play
 inline int placedcount = 0;       // cards placed on the table by the last deal
+inline int levelbroken = 0;       // 1 when the level file gave no card: the game ends as a fail
 // Table popups 1..20 (the invalid sign and the cleared sign); slot 0 unused.
 inline std::array<int, tablepopupcount + 1> tablepopupkind{};  // 1 invalid, 2 cleared
 inline std::array<float, tablepopupcount + 1> tablepopupx{};
@@ -135,9 +136,9 @@ inline int endslide = 0;       // frames since gameend
 inline int clearedtime = 0;    // frames since the target was reached, 0 = not yet
 inline int finishhover = 0;    // hover counter of the finish button
 
-// ---- Tutorial state (the help pages own it; the table advances it) ----
-inline int tutorialon = 0;     // 1 while the tutorial runs
-inline int tutorialpage = 0;   // page shown
+// ---- Tutorial state (the tutorial owns it; a take, a draw or a dead end advances it) ----
+inline int tutorialon = 0;     // 1 while the tutorial of this game may run
+inline int tutorialpage = 0;   // page shown, 0 = not started
 inline int tutorialpages = 0;  // pages of the current level's tutorial
 
 // ---- Level tables, filled once at start, never changed ----
@@ -189,20 +190,40 @@ inline Image invalidsignimg;    // sign over a card that does not fit
 inline Image clearedsignimg;    // sign over a cleared column
 inline Image longdrivesignimg;  // sign for a long combo
 
-// Sounds the table plays, by their number in the sound table.
+// Sounds the game plays, by their number in the sound table.
 enum {
   SFX_DOUBLESUNS = 1,
   SFX_CASHSMALL = 2,      // an award below 10 points (with bounce sounds off)
   SFX_TURNUP = 5,
+  SFX_TURNDOWN = 6,
   SFX_CASHBIG = 7,        // an award of 10 points or more
   SFX_NINJA2 = 9,
+  SFX_CLICK = 13,
+  SFX_JOKER = 14,
   SFX_CASH = 15,
+  SFX_KILLEDZOMBIE = 16,
+  SFX_BOWLING1 = 17,      // the zombie blaster lands
+  SFX_BOWLING3 = 19,      // the zombie blaster clears a column
+  SFX_SHOTGUN1 = 20,      // the zombie killer lands
+  SFX_SHOTGUN2 = 21,      // a card is shot
+  SFX_BLOODSPLAT = 24,    // a broken star on the end screen
+  SFX_LOSE = 27,
   SFX_CARDSTABLE = 28,    // a stock card turns onto the stable
   SFX_CARDCOLUMN = 29,    // a card leaves its column
   SFX_CARDTAKEOUT = 31,   // a card flies out of the deal stock
+  SFX_EXTRASELECT = 33,   // an item leaves its slot
+  SFX_RANDOMEXTRA = 39,
   SFX_BFGSLAP = 40,       // the stable turns wild
+  SFX_NEWITEM = 43,
   SFX_WINPOINTS = 44,
+  SFX_SUDDENSTRIKE = 45,
   SFX_CLEAREDCOLUMN = 46,
+  SFX_GLITTER = 47,
+  SFX_TURNALLUP = 48,
   SFX_LONGDRIVE = 49,
-  SFX_MAXBONUS = 51
+  SFX_MAXBONUS = 51,
+  SFX_WINSTAR1 = 52,      // 52, 53, 54: the end screen's stars 1, 2, 3
+  SFX_EARNPLANT = 55,
+  SFX_WINSTRIKE = 56,
+  SFX_FINISH = 60         // the target is reached
 };
