@@ -337,7 +337,7 @@ void drawplantbar() {
       setdrawstate(0, s, s, BLEND_LIGHT, a);
       drawimg(barplantimg[k], x, y);
       setdrawstate(0, 1, 1, BLEND_ALPHA, a);
-      if (plantearn[k] >= plantearnhold) plants[p][k] = 1;
+      if (plantearn[k] == plantearnhold) plants[p][k] = 1;  // once: a plant used while it glows is gone
       if (plantearn[k] >= plantearnframes) plantearn[k] = 0;
     }
   }

@@ -103,6 +103,19 @@ TEST_F(GameTable, ShippedLevelOneDealsTheSameFacesAndKeepsTheTutorialSixInTheSto
   EXPECT_EQ(stableid[player], 6);
 }
 
+TEST_F(GameTable, OnLevelOneNoFixedCardTakesTheTutorialsSix) {
+  writelevel(1, columnlayout({"6", "6", "6", "6", "? ? ? ? ? ? ?"}));
+  deal(1);
+  int sixes = 0;
+  for (int s = 1; s <= cardcount; s++) {
+    if (cardvalue[player][s] <= 0) continue;
+    EXPECT_NE(identityof(s), 6) << "slot " << s;
+    sixes += cardvalue[player][s] == 6;
+  }
+  EXPECT_EQ(sixes, 3) << "three suits are left for the fixed sixes";
+  EXPECT_EQ(deckstate[player][6], 0) << "the 6 stays in the stock";
+}
+
 TEST_F(GameTable, NoIdentityIsEverBothOnTheTableAndDrawnFromTheStock) {
   if (!useforged()) GTEST_SKIP() << "no forged level files beside the tests";
   testclock(true, 4242);

@@ -94,7 +94,9 @@ TEST_F(LevelCheckDeals, DealMatchesTheGame) {
   ASSERT_TRUE(checkloadlevel(7));
   checkdeal d = checkmakedeal(7, 42);
   EXPECT_EQ(d.cardcount, 28);
-  EXPECT_EQ(int(d.columns.size()), 7);
+  // Everything below indexes the deal: a deal that came out empty stops the test here.
+  ASSERT_EQ(int(d.columns.size()), 7);
+  for (const auto& col : d.columns) ASSERT_EQ(col.size(), 4u);
   int ranks = 0;
   std::set<int> seen;
   for (const auto& col : d.columns)
@@ -114,6 +116,8 @@ TEST_F(LevelCheckDeals, DealMatchesTheGame) {
   EXPECT_EQ(d.columns[1][1].cover, 1);
   EXPECT_EQ(d.columns[1][1].facedown, 1);
   checkdeal again = checkmakedeal(7, 42);
+  ASSERT_EQ(again.columns.size(), d.columns.size());
+  ASSERT_EQ(again.columns[6].size(), 4u);
   EXPECT_EQ(again.stockorder, d.stockorder);
   EXPECT_EQ(again.columns[6][3].identity, d.columns[6][3].identity);
 }
