@@ -215,8 +215,8 @@ bool drawitemnotice() {
   } else {
     drawtext(gametext(1, 12), midx, midy - 150, ALIGN_CENTRE, 4);
     drawimg(itemimg[itempicture(k - 1)], midx - 48, midy - 86);
-    drawtext(menutext(28, 4 * k - 3), midx, midy + 80, ALIGN_CENTRE, 7);
-    drawtext(menutext(28, 4 * k - 2), midx, midy + 105, ALIGN_CENTRE, 7);
+    drawtext(menutext(28, 4 * k - 3), midx, midy + 72, ALIGN_CENTRE, 2);
+    drawtext(menutext(28, 4 * k - 2), midx, midy + 98, ALIGN_CENTRE, 7);
   }
   if (itemnotice < noticesparkles)
     addeffect(midx + Rand(-200, 200), midy + Rand(-150, 150), EFF_SPARKLE, 0, 0);
@@ -558,17 +558,13 @@ void winreset() {
   dealcount[p] = 1;
   savedgame[p] = 0;
   if (maplevel[p] == toplevel[p]) {
+    // One step on, across the stage's end too.
     int last = stagelast[std::clamp(stage, 0, 30)];
-    if (selectedlevel == last) {
+    if (selectedlevel <= last) {
+      Print(selectedlevel == last ? "großer hopser 1" : "kleiner hopser");
       selectedlevel++;
       maplevel[p]++;
       toplevel[p]++;
-      Print("großer hopser 1");
-    } else if (selectedlevel < last) {
-      selectedlevel++;
-      maplevel[p]++;
-      toplevel[p]++;
-      Print("kleiner hopser");
     }
   }
   failcount[p] = 0;

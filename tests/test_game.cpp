@@ -60,10 +60,12 @@ TEST_F(GameTable, NoDrawWhileATakenCardFliesAndAWaitingDrawKeepsItsCard) {
   ASSERT_GT(movetime[player], 0);
   clickstock();  // a stock click while the card is still in the air
   settle();
-  for (int id = 1; id <= cardcount; id++)
-    if (deckstate[player][id] == 2 && !before.count(id))
+  for (int id = 1; id <= cardcount; id++) {
+    if (deckstate[player][id] == 2 && !before.count(id)) {
       EXPECT_EQ(stableid[player], id) << "identity " << id << " was drawn and never seen";
-  EXPECT_EQ(stableid[player], cardidentity(6, cardsuit[player][six]) ) << "the click drew nothing";
+    }
+  }
+  EXPECT_EQ(stableid[player], cardidentity(6, cardsuit[player][six])) << "the click drew nothing";
 
   // An extra that ends with a draw during a flight: the draw waits and its card shows.
   int eight = topslot(2);

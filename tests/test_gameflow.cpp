@@ -26,6 +26,14 @@ class GameFlow : public GameTest {
     stableid[player] = identity;
     stablerank[player] = identity <= cardcount ? identityrank(identity) : RANK_NONE;
   }
+  // Takes every card off the table at once, as if the player had cleared it.
+  void cleartable() {
+    for (int s = 1; s <= cardcount; s++) {
+      if (cardvalue[player][s] <= 0) continue;
+      cardvalue[player][s] = 0;
+      columncount[player][cardcolumn[player][s]] = 0;
+    }
+  }
   // Uses the item in slot s (or plant k) with a click and waits until it lands.
   void useslot(int s) {
     clickat(itemx(s), itemy());
@@ -254,9 +262,11 @@ TEST_F(GameFlow, EveryPlantFromTheBarActsAsItsRank) {
     EXPECT_EQ(stablerank[player], k);
     EXPECT_EQ(plants[player][k], 0);
     runframes(2);
-    for (int s = 1; s <= cardcount; s++)
-      if (cardcandidate(s) && cardvalue[player][s] <= 13)
+    for (int s = 1; s <= cardcount; s++) {
+      if (cardcandidate(s) && cardvalue[player][s] <= 13) {
         EXPECT_EQ(cardplayable[s], ranksneighbour(cardvalue[player][s], k) ? 1 : 0) << "slot " << s;
+      }
+    }
   }
 }
 
@@ -507,8 +517,7 @@ TEST_F(GameFlow, AReplayBelowTheFrontierLeavesTheFrontierAlone) {
   toplevel[player] = 9;
   entergame(5);
   waitplay();
-  for (int s = 1; s <= cardcount; s++)
-    if (cardvalue[player][s] > 0) cardvalue[player][s] = 0, columncount[player][cardcolumn[player][s]] = 0;
+  cleartable();
   for (int i = 0; i < 600 && endtime <= 461; i++) runframes(1);
   ASSERT_EQ(gameresult, RESULT_STRIKE);
   EXPECT_EQ(endbuttons, 1);
@@ -526,8 +535,7 @@ TEST_F(GameFlow, WinningLevel103ShowsTwoButtonsAndLeadsToTheEnding) {
   maplevel[player] = toplevel[player] = 103;
   entergame(103);
   waitplay();
-  for (int s = 1; s <= cardcount; s++)
-    if (cardvalue[player][s] > 0) cardvalue[player][s] = 0, columncount[player][cardcolumn[player][s]] = 0;
+  cleartable();
   waitbuttons();
   EXPECT_EQ(endbuttons, 2);
   clickat(midx + 110, midy + 215);
@@ -544,8 +552,7 @@ TEST_F(GameFlow, TheLastLevelOfAStageArmsTheMapsCheckMark) {
   unlockseen[player][4] = 1;
   entergame(6);
   waitplay();
-  for (int s = 1; s <= cardcount; s++)
-    if (cardvalue[player][s] > 0) cardvalue[player][s] = 0, columncount[player][cardcolumn[player][s]] = 0;
+  cleartable();
   waitbuttons();
   EXPECT_EQ(endbuttons, 1);
   clickat(midx, midy + 215);
