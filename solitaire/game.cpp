@@ -266,10 +266,12 @@ void nomovesdialog() {
   drawimg(tutorialsignimg, midx, midy);
   drawtext(gametext(5, 1), midx, midy - 51, ALIGN_CENTRE, 7);
   drawtextbox(gametext(5, 2), midx, midy - 40, 380, 20, ALIGN_CENTRE, 7);
-  if (button(midx - 60, midy + 41, 15, 2, gametext(5, 4)) == BUTTON_CLICK) {
+  // Under an open popup the dialog waits: the popup's own buttons may lie over its buttons.
+  int layer = popuplevel > 0 ? -1 : 2;
+  if (button(midx - 60, midy + 41, 15, layer, gametext(5, 4)) == BUTTON_CLICK) {
     nomovechoice = 1;
     gamestat = GAME_END;
-  } else if (button(midx + 60, midy + 41, 15, 2, gametext(5, 3)) == BUTTON_CLICK) {
+  } else if (button(midx + 60, midy + 41, 15, layer, gametext(5, 3)) == BUTTON_CLICK) {
     nomovechoice = 1;
     nomoves = 0;
     starburst(midx, midy + 110, 4);

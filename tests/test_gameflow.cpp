@@ -244,6 +244,24 @@ TEST_F(GameFlow, TheEndButtonAfterGoOnEndsTheGame) {
   EXPECT_EQ(extraslots[player][1], ITEM_JOKER);
 }
 
+TEST_F(GameFlow, AMenuOpenedOverTheNoMovesDialogGetsItsOwnClicks) {
+  uselevels();
+  writelevel(10, cols({"?d ?d ?d", "?d ?d"}));
+  plants[player][1] = 1;
+  entergame(10);
+  waitplay();
+  stock[player] = 1;
+  for (int i = 0; i < 60 && nomoves == 0; i++) runframes(1);
+  ASSERT_GT(nomoves, 0);
+  clickat(midx + 80, 45);
+  ASSERT_EQ(popupid, POPUP_INGAME);
+  runframes(16);
+  clickat(midx - 70, midy + 30);  // "to the map", over the dialog's "end game"
+  EXPECT_EQ(gamestat, GAME_PLAY) << "the dialog under the menu took the click";
+  EXPECT_EQ(fadetarget, SCREEN_MAP);
+  EXPECT_EQ(savedgame[player], 1);
+}
+
 TEST_F(GameFlow, EveryPlantFromTheBarActsAsItsRank) {
   uselevels();
   writelevel(10, cols({"?", "?", "?", "?"}));
