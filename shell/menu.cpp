@@ -10,6 +10,7 @@
 #include "shell/profiles.h"
 #include "shell/settings.h"
 #include "shell/state.h"
+#include "solitaire/game.h"
 #include "text/fonts.h"
 #include "text/texts.h"
 
@@ -86,6 +87,7 @@ void instmenu() {
   prevscreen = screen;
   if (cursormode == 2) ShowMouse();
   // The other screens' pictures go; the title scene and the menu's own come.
+  deletegamestuff_dynamic();
   deletegamebg();
   if (prevscreen != SCREEN_LOADING) deleteloadstuff_dynamic();  // left over when the menu was left early
   loadmenustuff_dynamic();

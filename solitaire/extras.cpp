@@ -239,6 +239,35 @@ void useitem(int item) {
   }
 }
 
+void resumeitemwork() {
+  if (!playerok()) return;
+  const int p = player;
+  int id = stableid[p];
+  // An item whose work ended (or that waits for nothing) left the stable with its own picture
+  // under it as well: drawfromstock moved it there. One still at work lies over another card.
+  if (id < STABLE_ITEMFIRST || id > STABLE_ITEMLAST || stableunder[p] == id) return;
+  int item = 0;
+  for (int i = 1; i <= itemkinds; i++)
+    if (itemidentity[i] == id) item = i;
+  int under = stableunder[p];
+  aimprevstable = under;
+  aimprevrank = under >= 1 && under <= cardcount ? identityrank(under)
+                : under > STABLE_PLANT && under <= STABLE_PLANT + plantcount ? under - STABLE_PLANT
+                                                                               : RANK_NONE;
+  switch (item) {
+    case ITEM_ZOMBIEKILLER: killermode = 1; break;
+    case ITEM_ZOMBIEBLASTER: blastermode = 1; break;
+    case ITEM_TURNALLUP: turnupmode = 1; break;
+    case ITEM_NEWSTABLE: newstablemode = 1; break;
+    case ITEM_JOKER: jokermode = 1; break;
+    case ITEM_RANDOMEXTRA: randommode = 1; break;
+    case ITEM_DOUBLESUNS: sunsmode = 1; break;
+    case ITEM_SUDDENSTRIKE: strikemode = 1; break;
+    default: return;  // the fish and the max bonus have no work that lasts
+  }
+  Print("stored game: item " + std::to_string(item) + " takes up its work again");
+}
+
 void drawitembar() {
   itemsheld = 0;
   if (!playerok()) return;

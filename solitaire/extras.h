@@ -81,5 +81,8 @@ bool blockingmode();      // a mode runs that takes the player's clicks away (al
 bool extraflying();       // a plant or an item flies to the stable
 void useitem(int item);   // the item takes effect on the stable, as when its flight lands
 void returnaimingitem();  // a waiting zombie killer or blaster goes back to the bar, unused
+// A stored game left while an item was at work (the quit question, a lost focus and then the
+// program's end) takes that work up again from its start when it is resumed.
+void resumeitemwork();
 void startplantearn(int k);  // plant k starts its earning animation
 int itempicture(int item);   // itemimg index of an item's picture, 0 for none

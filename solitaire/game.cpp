@@ -7,6 +7,7 @@
 #include "shell/buttons.h"
 #include "shell/dispatch.h"
 #include "shell/gfx.h"
+#include "shell/intro.h"
 #include "shell/menu.h"
 #include "shell/profiles.h"
 #include "shell/settings.h"
@@ -31,6 +32,8 @@ constexpr double degree = 3.14159265358979323846 / 180.0;
 // The game's flow in frames of gametime.
 constexpr int stockfrom = 150;        // the stock takes clicks from here on
 constexpr int targetfrom = 200;       // the target-reached sign may start from here on
+constexpr int clearedpay = 32;        // the finish sign pays its five awards at this frame
+constexpr int clearedpaid = clearedpay + 1;  // a resumed game's sign: at rest, paid already
 constexpr int giftframe = 100;        // level 2 gives its three plants at this frame
 constexpr int fadeframes = 40;        // the table fades in and out over this many frames
 constexpr int tableendsat = 520;      // the table is no longer run from this end-screen frame
@@ -134,6 +137,15 @@ void enterplay() {
     }
   }
   loadlevel();
+  if (resumed == 1) {
+    resumeitemwork();
+    // The finish sign of a table already within its par was up and has paid: it stands at
+    // rest and pays no second time (a running sudden strike keeps it away, as in play).
+    int left = 0;
+    for (int c = 1; c <= columns[p]; c++) left += std::max(columncount[p][c], 0);
+    clearedtime = left <= levelparof(level) && strikemode == 0 ? clearedpaid : 0;
+    finishhover = 0;
+  }
 }
 
 void drawresultstar(int i, int t) {
@@ -376,6 +388,9 @@ void instgame() {
   prevscreen = screen;
   Print("instgame");
   if (playerok()) stage = stageof(maplevel[player]);
+  // The other screens' pictures go (the map's and the story's release themselves when they
+  // have any).
+  deleteloadstuff_dynamic();
   deletemenustuff_dynamic();
   deletetitlebg();
   if (from != SCREEN_GAME) loadgamestuff_dynamic();
@@ -508,7 +523,12 @@ void playframe() {
 }
 
 void endframe() {
-  if (endslide == 0) decideresult();
+  if (endslide == 0) {
+    decideresult();
+    // A game that ended is nothing to resume, whatever an earlier save in play said: stored
+    // now, it would end and be banked a second time.
+    if (playerok()) savedgame[player] = 0;
+  }
   endslide++;
   stocky += 5 * endslide;
   drawstock();
@@ -614,7 +634,7 @@ void drawclearedsign() {
   clearedtime++;
   int x = std::max(screenw + 114 - 6 * clearedtime, screenw - 80);
   int y = screenh - 200;
-  if (clearedtime == 32)
+  if (clearedtime == clearedpay)
     for (int i = 0; i < 5; i++) addpoints(10, x, y, 1, 0, AWARD_BONUS);
   drawimg(fieldimg, x, y);
   bool inside = mousex > x - 105 && mousex < x + 105 && mousey > screenh - 230 && mousey < screenh - 170;

@@ -10,8 +10,7 @@ inline int tutorialframe = 0;     // frames the panel has been up, 0 = hidden
 inline int tutorialarrowx = 0;    // where the arrow points, (0, 0) = no arrow
 inline int tutorialarrowy = 0;
 inline int tutorialarrowangle = 0;  // 0, 90, 180 or 270 degrees
-// ---- The help popup (102) ----
-inline int helppage = 1;  // page shown, 1..6; the in-game menu opens it at 1
+// (the help popup's page, helppage, lives in shell/state.h: the menu sets it back too)
 
 void showtutorial(int lv, int page);  // shows that page of level lv's tutorial
 void nexttutorialpage();              // a take, a draw or a dead end on level 1 moves it on

@@ -135,6 +135,16 @@ class GameTest : public ::testing::Test {
     for (int i = 0; i < 900 && endtime <= 461; i++) runframes(1);
     ASSERT_GT(endtime, 461);
   }
+  // A value of the current player's profile as it lies on disk: savedgame at byte 16,
+  // adloadpoints at 56, cash at 36 (little-endian 32-bit integers).
+  int ondisk(int offset) {
+    std::ifstream in(userpath + "players" + std::to_string(player) + ".ppp", std::ios::binary);
+    unsigned char b[4] = {0, 0, 0, 0};
+    in.seekg(offset);
+    in.read(reinterpret_cast<char*>(b), 4);
+    return int(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+  }
+  static constexpr int savedgameat = 16, cashat = 36, adloadpointsat = 56;
   // The centre of the item slot s and of plant k in their bars.
   int itemx(int s) { return (s == 1 ? 19 : s == 2 ? 121 : 223) + 48; }
   int itemy() { return screenh - 166 + 71; }

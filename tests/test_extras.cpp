@@ -76,7 +76,13 @@ TEST_F(Extras, OnlyAPlantOrAnItemThatCanOpenAMoveCountsAsHeld) {
   play();
   EXPECT_EQ(itemsheld, 0) << "max bonus and double suns open no move";
   EXPECT_EQ(plantsheld, 0);
-  // With only those, a dead end ends the game after 30 frames.
+  // With only those, a dead end ends the game after 30 frames. A wild stable first, so the
+  // count of dead frames starts from nothing.
+  stableid[player] = STABLE_FISHSLAP;
+  runframes(1);
+  ASSERT_EQ(autoendframes, 0);
+  stableid[player] = cardidentity(5, 2);
+  stablerank[player] = 5;
   for (int s = 1; s <= cardcount; s++)
     if (cardvalue[player][s] > 0) {
       cardautoturn[player][s] = 0;  // every card face down for good
@@ -84,8 +90,10 @@ TEST_F(Extras, OnlyAPlantOrAnItemThatCanOpenAMoveCountsAsHeld) {
       cardfaceup[player][s] = 0;
     }
   stock[player] = 1;
-  runframes(31);
-  EXPECT_EQ(gamestat, GAME_END);
+  runframes(29);
+  EXPECT_EQ(gamestat, GAME_PLAY) << "29 dead frames are not yet the end";
+  runframes(1);
+  EXPECT_EQ(gamestat, GAME_END) << "the 30th is";
   // Any other item, or a plant, counts.
   for (int item : {ITEM_FISHSLAP, ITEM_ZOMBIEKILLER, ITEM_TURNALLUP, ITEM_ZOMBIEBLASTER, ITEM_NEWSTABLE, ITEM_JOKER,
                    ITEM_RANDOMEXTRA, ITEM_SUDDENSTRIKE}) {

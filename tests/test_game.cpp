@@ -332,7 +332,9 @@ TEST_F(Game, EnteringFromTheGameKeepsItsPicturesAndLeavingReleasesThem) {
   ASSERT_TRUE(pointsbarimg);
   entergame(6);  // restart or next level: from the game to the game
   EXPECT_EQ(gameuiupimg, up) << "not loaded again";
-  deletegamestuff_dynamic();
+  fadeto(SCREEN_MENU, 0, 0);  // the main menu's entry releases them
+  for (int i = 0; i < 20 && screen != SCREEN_MENU; i++) runframes(1);
+  ASSERT_EQ(screen, SCREEN_MENU);
   EXPECT_FALSE(gameuiupimg);
   EXPECT_FALSE(pointsbarimg);
   EXPECT_FALSE(gametrack[1]);
@@ -408,6 +410,123 @@ TEST_F(Game, AGameStoredWhileACardFliesResumesWithTheCardOnTheStable) {
     for (int k = 1; k <= cardcount; k++) live += cardvalue[player][k] > 0 && cardcolumn[player][k] == c;
     EXPECT_EQ(live, std::max(columncount[player][c], 0)) << "column " << c;
   }
+}
+
+TEST_F(Game, AGameStoredWhileTheZombieKillerWaitsResumesWithItWaiting) {
+  uselevels();
+  writelevel(5, columnlayout({"? ? ?", "? ? ?", "? ? ?", "? ? ?"}));
+  extraslots[player][2] = ITEM_ZOMBIEKILLER;
+  entergame(5);
+  waitplay();
+  int under = stableid[player];
+  clickat(itemx(2), itemy());
+  runframes(16);
+  ASSERT_EQ(killermode, 1);
+  requestclose();  // the window's close button: the quit question stores the game
+  runframes(1);
+  ASSERT_EQ(popupid, POPUP_QUIT);
+  // The program ends there; it starts again and the player comes back.
+  resettablestate();
+  resetgamestate();
+  resetpopups();
+  loadplayers(0);
+  ASSERT_EQ(savedgame[1], 1);
+  player = 1;
+  screen = SCREEN_MENU;
+  entergame(5);
+  ASSERT_EQ(resumed, 1);
+  EXPECT_EQ(killermode, 1) << "the killer still waits for its target";
+  EXPECT_EQ(stableid[player], itemidentity[ITEM_ZOMBIEKILLER]);
+  runframes(2);
+  int target = 0;
+  for (int s = 1; s <= cardcount && target == 0; s++)
+    if (cardcandidate(s)) target = s;
+  ASSERT_GT(target, 0);
+  clickcard(target);
+  EXPECT_EQ(cardvalue[player][target], 0) << "shot";
+  EXPECT_EQ(killermode, 0);
+  settle();
+  EXPECT_NE(stableid[player], itemidentity[ITEM_ZOMBIEKILLER]);
+  EXPECT_NE(stableid[player], under);
+
+  // A killer that did its work on an empty stock stays on the stable, at rest: a resume does
+  // not hand out a second shot.
+  extraslots[player][1] = ITEM_ZOMBIEKILLER;
+  stock[player] = 1;
+  clickat(itemx(1), itemy());
+  runframes(16);
+  ASSERT_EQ(killermode, 1);
+  target = 0;
+  for (int s = 1; s <= cardcount && target == 0; s++)
+    if (cardcandidate(s)) target = s;
+  ASSERT_GT(target, 0);
+  clickcard(target);
+  settle();
+  ASSERT_EQ(stableid[player], itemidentity[ITEM_ZOMBIEKILLER]);
+  saveplayer(player);
+  resettablestate();
+  resetgamestate();
+  loadplayers(0);
+  player = 1;
+  screen = SCREEN_MENU;
+  entergame(5);
+  ASSERT_EQ(resumed, 1);
+  EXPECT_EQ(killermode, 0);
+  runframes(2);
+  EXPECT_EQ(inputok, 1);
+}
+
+TEST_F(Game, AGameThatEndedIsNeverStoredForAResume) {
+  uselevels();
+  writelevel(5, columnlayout({"? ?", "?"}));
+  cash[player] = 100;
+  entergame(5);
+  waitplay();
+  requestclose();  // the quit question stores the game in play
+  runframes(16);
+  ASSERT_EQ(popupid, POPUP_QUIT);
+  ASSERT_EQ(ondisk(savedgameat), 1);
+  clickat(midx - 82, midy + 160);  // no, play on
+  runframes(20);
+  ASSERT_EQ(popuplevel, 0);
+  for (int s = 1; s <= cardcount; s++)
+    if (cardvalue[player][s] > 0) {
+      cardvalue[player][s] = 0;  // the table cleared
+      columncount[player][cardcolumn[player][s]] = 0;
+    }
+  for (int i = 0; i < 600 && endtime < 390; i++) runframes(1);
+  ASSERT_GE(endtime, 390) << "the tally is in the cash";
+  int banked = cash[player];
+  ASSERT_GT(banked, 100);
+  requestclose();  // quit on the end screen, before its buttons
+  runframes(2);
+  EXPECT_EQ(ondisk(cashat), banked);
+  EXPECT_EQ(ondisk(savedgameat), 0) << "a resume would end and bank the game a second time";
+}
+
+TEST_F(Game, AResumedGameWithinItsParShowsTheFinishSignPaidAlready) {
+  uselevels();
+  writelevel(5, columnlayout({"? ?", "?", "? ?"}));
+  entergame(5);
+  waitplay();
+  for (int i = 0; i < 200 && clearedtime < 40; i++) runframes(1);
+  ASSERT_GE(clearedtime, 40) << "the sign came and paid";
+  saveplayer(player);
+  int points = roundpoints;
+  ASSERT_EQ(adloadpoints[player], points);
+  resettablestate();
+  resetgamestate();
+  clearedtime = 0;
+  loadplayers(0);
+  player = 1;
+  screen = SCREEN_MENU;
+  entergame(5);
+  ASSERT_EQ(resumed, 1);
+  for (int i = 0; i < 260; i++) runframes(1);
+  EXPECT_EQ(roundpoints, points) << "the finish sign paid its 50 once";
+  EXPECT_GT(clearedtime, 0) << "and it is up";
+  clickat(screenw - 80, screenh - 200);
+  EXPECT_EQ(gamestat, GAME_END);
 }
 
 TEST_F(Game, TheDealShowsEveryBackOfTheStockAndOfTheCardsStillToCome) {
@@ -505,9 +624,10 @@ TEST_F(Game, FocusLostInAnyStatePausesAndAClickGoesOnFromThere) {
     clickat(midx, 20);  // a click on nothing in particular
     EXPECT_EQ(pausesign, -1);
   };
-  // During the deal.
+  // During the deal: the profile is written, with nothing to resume.
   runframes(30);
   lose();
+  EXPECT_EQ(ondisk(savedgameat), 0);
   int dt = dealtime, gt = gametime;
   runframes(20);
   EXPECT_EQ(dealtime, dt);
@@ -526,6 +646,8 @@ TEST_F(Game, FocusLostInAnyStatePausesAndAClickGoesOnFromThere) {
   EXPECT_EQ(strikemode, sm);
   EXPECT_EQ(livecards(), left);
   EXPECT_EQ(savedgame[player], 1) << "the game in play was stored";
+  EXPECT_EQ(ondisk(savedgameat), 1);
+  EXPECT_EQ(ondisk(adloadpointsat), roundpoints);
   resume();
   EXPECT_EQ(savedgame[player], 0) << "play goes on: the stored copy is dropped";
   EXPECT_GT(strikemode, sm);
@@ -533,6 +655,7 @@ TEST_F(Game, FocusLostInAnyStatePausesAndAClickGoesOnFromThere) {
   for (int i = 0; i < 600 && endtime < 100; i++) runframes(1);
   ASSERT_GE(endtime, 100);
   lose();
+  EXPECT_EQ(ondisk(savedgameat), 0) << "a game that ended is nothing to resume";
   int et = endtime;
   runframes(20);
   EXPECT_EQ(endtime, et);
@@ -545,6 +668,7 @@ TEST_F(Game, FocusLostInAnyStatePausesAndAClickGoesOnFromThere) {
   ASSERT_EQ(popupid, POPUP_INGAME);
   runframes(20);
   lose();
+  EXPECT_EQ(ondisk(savedgameat), 1);
   gt = gametime;
   runframes(10);
   resume();

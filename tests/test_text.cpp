@@ -67,6 +67,18 @@ TEST_F(TextTables, ColumnsMarkersAndTrimming) {
   EXPECT_EQ(menutext(5, 0), "");
 }
 
+TEST_F(TextTables, ABareMarkerWithNothingAfterItStillOpensItsSection) {
+  // An editor that strips trailing blanks leaves the marker alone on its line, even on the
+  // file's last line without a line end.
+  writetexts("menutexts.txt", entry("top") + "\n---005---\n" + entry("five") + "\n" + entry("more") + "\n---009---");
+  loadmenutexts();
+  EXPECT_EQ(menuidx[5], 2);
+  EXPECT_EQ(menutext(5, 1), "five");
+  EXPECT_EQ(menutext(5, 2), "more");
+  EXPECT_EQ(menuidx[9], 5);
+  EXPECT_EQ(menutexts[2], "") << "the bare marker shows nothing";
+}
+
 TEST_F(TextTables, OnlyRecognisedExactMarkersCount) {
   std::string file;
   file += marker("---003---") + "\n";   // 1

@@ -155,21 +155,4 @@ TEST_F(Tutorial, HelpPagesStopAtTheirEndsAndEscapeClosesOnThePageItWasOn) {
   EXPECT_EQ(popuplevel, 0);
 }
 
-TEST_F(Tutorial, ABareSectionMarkerStillOpensItsSection) {
-  std::string folder = tempfolder();
-  std::filesystem::create_directories(folder + "data/texts");
-  std::ofstream(folder + "data/texts/menutexts.txt")
-      << "note         a file of tutorial texts\n"
-      << "---025---\n"
-      << "title        Welcome\n"
-      << "btn next     Next\n"
-      << "---026---    with a note\n"
-      << "title        Plants\n";
-  ChangeDir(folder);
-  loadmenutexts();
-  EXPECT_EQ(menutext(25, 1), "Welcome");
-  EXPECT_EQ(menutext(25, 2), "Next");
-  EXPECT_EQ(menutext(26, 1), "Plants");
-}
-
 }  // namespace
