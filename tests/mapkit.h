@@ -40,7 +40,10 @@ class MapTest : public ::testing::Test {
   }
 
   // Arrives on the map the way every screen does: a fade, then the entry routine.
-  void entermap(int settle = 62) {  // 62: past the map's first second, when tooltips may show
+  // Settled: the bars are in place (30 frames); ready: past the map's first second, when
+  // levels show their tooltips and start (62 frames).
+  static constexpr int settled = 30, ready = 62;
+  void entermap(int settle = settled) {
     fadeto(SCREEN_MAP, 0, 0);
     runframes(9);
     ASSERT_EQ(screen, SCREEN_MAP);

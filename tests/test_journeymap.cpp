@@ -22,6 +22,10 @@ class JourneyMap : public MapTest {
     runframes(call - calls);
     calls = call;
   }
+  void storyto(int call) {
+    storyframes(call - calls);
+    calls = call;
+  }
   // A frame of a story scene: the story screen draws the overlay after its own frame.
   void storyframes(int n) {
     for (int i = 0; i < n; i++) {
@@ -40,44 +44,47 @@ class JourneyMap : public MapTest {
   }
 };
 
-TEST_F(JourneyMap, RollsOutFromTheSmallRollWithTheArrowWalkingToThePlayersLevel) {
-  toplevel[1] = maplevel[1] = 50;
-  maphint[1] = 100;
-  entermap();
-  openfromroll();
-  to(58);
+TEST_F(JourneyMap, RollsOutAndTheArrowWalksToThePlayersLevelWithTheHordeBehind) {
+  onstory(50, 50);
+  openstorymap(-50, 818);
+  calls = 0;
+  storyto(58);
   EXPECT_EQ(mapunroll, 0) << "still flying in";
-  to(59);
+  storyto(59);
   EXPECT_GT(mapunroll, 0) << "arrived: the sheet unrolls";
-  to(96);
+  EXPECT_EQ(mapx, midx);
+  storyto(96);
   EXPECT_EQ(arrowindex, 0);
-  to(97);
+  storyto(97);
   // Level 50 closes stage 14: thirteen places passed, the fourteenth is the current one.
   EXPECT_EQ(journeyreached, 14);
   EXPECT_EQ(arrowindex, 50);
   EXPECT_FLOAT_EQ(arrowx, float(journeypath[49][0]));
   EXPECT_FLOAT_EQ(arrowy, float(journeypath[49][1]));
   EXPECT_EQ(hordeindex, 49);
-  to(146);
+  storyto(146);
   EXPECT_FLOAT_EQ(arrowx, float(journeypath[49][0])) << "the arrow waits before it walks";
-  to(196);
+  storyto(196);
   EXPECT_NEAR(arrowx, journeypath[50][0], 0.01);
   EXPECT_NEAR(arrowy, journeypath[50][1], 0.01);
   EXPECT_NEAR(hordex, journeypath[48][0], 0.01) << "the horde starts after the arrow arrived";
-  to(246);
+  storyto(246);
   EXPECT_NEAR(hordex, journeypath[49][0], 0.01);
   EXPECT_NEAR(hordey, journeypath[49][1], 0.01);
-  to(260);
+  storyto(260);
   EXPECT_NEAR(arrowx, journeypath[50][0], 0.01) << "and both stay there";
   EXPECT_NEAR(hordex, journeypath[49][0], 0.01);
 }
 
-TEST_F(JourneyMap, TheCloseButtonComesWithThePaperAndTheMapRollsBackToItsPlace) {
-  toplevel[1] = maplevel[1] = 7;
+TEST_F(JourneyMap, OnTheMapItShowsThePlayersStageAndRollsBackToTheSmallRoll) {
+  toplevel[1] = 50;
+  maplevel[1] = 7;  // the map follows the frontier, not the level last played
   maphint[1] = 100;
   entermap();
   openfromroll();
   to(100);
+  EXPECT_EQ(journeyreached, 14);
+  EXPECT_EQ(arrowindex, 50);
   // Before the paper runs there is no close button; the play button under it is inert.
   clickat(midx + 370, midy + 330);
   calls += 2;
@@ -92,7 +99,6 @@ TEST_F(JourneyMap, TheCloseButtonComesWithThePaperAndTheMapRollsBackToItsPlace) 
   calls += 5;
   EXPECT_EQ(fadestate, 1);
   EXPECT_EQ(maphovered, 0);
-  to(150);
   clickat(midx + 370, midy + 330);
   calls += 2;
   EXPECT_GT(mapclose, 0);
@@ -106,15 +112,14 @@ TEST_F(JourneyMap, TheCloseButtonComesWithThePaperAndTheMapRollsBackToItsPlace) 
   // It came to rest on the small roll's place, and the map works again.
   EXPECT_NEAR(mapx, midx + 220, 2);
   EXPECT_NEAR(mapy, screenh - barpos - 10, 2);
-  clickmarker(6);
+  clickmarker(48);  // on page 2, where the frontier took the map
   EXPECT_TRUE(leavingfor(SCREEN_GAME));
 }
 
 TEST_F(JourneyMap, AtLevelOneTheArrowStandsOnTheFirstPlaceAndTheHordeAtTheStart) {
-  maphint[1] = 100;
-  entermap();
-  openfromroll();
-  to(160);
+  onstory(1, 1);
+  openstorymap(-50, 818);
+  storyframes(160);
   EXPECT_EQ(journeyreached, 1);
   EXPECT_EQ(arrowindex, 1);
   EXPECT_FLOAT_EQ(arrowx, float(journeypath[1][0]));
@@ -157,10 +162,9 @@ TEST_F(JourneyMap, InTheSearchForTheMapClosingLeavesTheStoryAtOnce) {
 }
 
 TEST_F(JourneyMap, OpeningAgainWhileOpenStartsTheFlightAfresh) {
-  maphint[1] = 100;
-  entermap();
-  openfromroll();
-  to(70);
+  onstory(5, 5);
+  openstorymap(-50, 818);
+  storyframes(70);
   openstorymap(100, 100);
   EXPECT_EQ(mapopen, 1);
   EXPECT_EQ(mapunroll, 0);

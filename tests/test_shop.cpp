@@ -6,6 +6,7 @@
 //   (needs a text probe)
 // - the plant bar at width 1024 sits 20 pixels further left
 // - devmode F4 sets cash to 10000
+// - entering plays the shop's tune
 #include "tests/mapkit.h"
 #include "shell/display.h"
 #include "runtime/input.h"
@@ -184,13 +185,6 @@ TEST_F(Shop, SellingWaitsWhileAPopupOrThePausedSignIsUp) {
   EXPECT_EQ(pausesign, -1) << "the click only took the sign away";
   sell(1);
   EXPECT_EQ(extraslots[1][1], 0);
-}
-
-TEST_F(Shop, EnteringTheShopEndsTheMapsHintForGood) {
-  maphint[1] = 0;
-  entershop();
-  EXPECT_EQ(maphint[1], 100);
-  EXPECT_EQ(musicname, "/music/shop.ogg");
 }
 
 TEST_F(Shop, TooltipsKeepClearOfTheScreensSides) {

@@ -90,6 +90,14 @@ bool snapmap() {
   testmousemove(5, 300);
   frames(120);
   ok &= savesnapshot("map-page-3");
+  // Back from level 1 for the first time: the shop hint comes up after a second and fades in.
+  maplevel[1] = toplevel[1] = 2;
+  levelstars[1][1] = 1;
+  levelbest[1][1] = 6;
+  entermap();
+  frames(62 + 80);
+  ok &= savesnapshot("map-hint");
+  maphint[1] = 100;
 
   advancedplayer();
   entermap();
