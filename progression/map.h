@@ -33,7 +33,6 @@ inline int mapframe = 0;      // frames since the map was entered
 inline int mappage = 1;       // page 1..3 the player is on
 inline int mapscroll = 0;     // sideways offset of the stages in pixels, eases to mapscrollto
 inline int mapscrollto = 0;   // (mappage - 1) x 1300
-inline int barposto = 60;     // where the bars settle towards
 inline std::array<float, mapstages + 1> nodex{};  // centre of each stage card, recomputed every frame
 inline std::array<int, mapstages + 1> nodey{};
 inline std::array<int, mapstages + 1> nodeglow{};  // hover glow 0..10 of each stage card
