@@ -7,6 +7,7 @@
 #include "shell/buttons.h"
 #include "shell/dispatch.h"
 #include "shell/gfx.h"
+#include "shell/intro.h"
 #include "shell/menu.h"
 #include "shell/profiles.h"
 #include "shell/state.h"
@@ -90,13 +91,14 @@ void loadmapstuff_dynamic() {
   for (int i = 1; i <= 9; i++) mappicimg[i] = loadimg("data\\map\\map-pic" + std::to_string(i) + ".png");
   mapsignimg = loadimg("data\\map\\mapsign.png");
   hookimg = loadimg("data\\map\\hook.png");
+  mapglowimg = loadimg("data\\ui\\glow.png");
   AutoMidHandle(mid);
 }
 
 void deletemapstuff_dynamic() {
   deletestorymapstuff();
   mapstoryimg = mapuidownimg = mapuiupimg = mapstageimg = nullptr;
-  selectorimg = selectorfullimg = mapsignimg = hookimg = nullptr;
+  selectorimg = selectorfullimg = mapsignimg = hookimg = mapglowimg = nullptr;
   mappicimg.fill(nullptr);
 }
 
@@ -142,6 +144,9 @@ void instadventuremap() {
   lastfunc = "instadventuremap()";
   Print("instadventuremap()");
   prevscreen = screen;
+  // The other screens' pictures go: the loading screen's (left over when the menu was left
+  // early), the main menu's, the shop's and the title scene.
+  deleteloadstuff_dynamic();
   deletemenustuff_dynamic();
   deleteshopstuff();
   deletetitlebg();
@@ -351,7 +356,7 @@ static void drawmarkers(int s, bool free) {
       SetRotation(5 * sind(float(framecount)));
       SetAlpha(0.8f + 0.2f * sind(2.0f * framecount));
       SetScale(0.2f, 0.2f);
-      drawimg(logoglow, mx, my);
+      drawimg(mapglowimg, mx, my);
       SetScale(1, 1);
       SetRotation(0);
       SetBlend(BLEND_LIGHT);

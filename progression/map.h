@@ -27,6 +27,8 @@ inline Image selectorfullimg;  // the current page's dot
 inline std::array<Image, mappictures + 1> mappicimg;  // stage pictures, one per three stages
 inline Image mapsignimg;       // the title sign under a stage card
 inline Image hookimg;          // the check mark on a finished stage
+inline Image mapglowimg;       // the glow swaying behind the frontier level (the map's own copy:
+                               // the logo's glow goes with the loading screen's pictures)
 
 // ---- The map screen's state, reset by instadventuremap ----
 inline int mapframe = 0;      // frames since the map was entered

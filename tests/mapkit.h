@@ -40,9 +40,9 @@ class MapTest : public ::testing::Test {
   }
 
   // Arrives on the map the way every screen does: a fade, then the entry routine.
-  // Settled: the bars are in place (30 frames); ready: past the map's first second, when
-  // levels show their tooltips and start (62 frames).
-  static constexpr int settled = 30, ready = 62;
+  // Settled: the bars are close enough to rest for their buttons to be hit (20 frames);
+  // ready: past the map's first second, when levels show their tooltips and start (62 frames).
+  static constexpr int settled = 20, ready = 62;
   void entermap(int settle = settled) {
     fadeto(SCREEN_MAP, 0, 0);
     runframes(9);

@@ -11,7 +11,11 @@
 #include "shell/display.h"
 #include "runtime/input.h"
 #include "shell/gfx.h"
+#include "shell/intro.h"
+#include "shell/menu.h"
+#include "shell/backgrounds.h"
 #include <climits>
+#include <cstdlib>
 
 class AdventureMap : public MapTest {};
 
@@ -32,14 +36,18 @@ TEST_F(AdventureMap, NewPlayerStandsOnPageOneAndOnlyLevelOneStarts) {
   EXPECT_EQ(selectedlevel, 1);
 }
 
-TEST_F(AdventureMap, ChoosingAnOpenedLevelStartsItAndDropsTheRoundValues) {
+TEST_F(AdventureMap, ChoosingAnOpenedLevelStartsItAndDropsTheRoundValuesButNotInTheFirstSecond) {
   toplevel[1] = maplevel[1] = 20;
   failcount[1] = 3;
   roundtime[1] = 77;
   pointsfactor[1] = 2;
   dealcount[1] = 4;
   maphint[1] = 100;
-  entermap(ready);
+  entermap(20);
+  clickmarker(11);
+  EXPECT_EQ(tipfade, 0) << "no tooltip in the map's first second";
+  EXPECT_EQ(fadestate, 1) << "and no start";
+  runframes(ready - 20 - 2);
   clickmarker(11);
   EXPECT_TRUE(leavingfor(SCREEN_GAME));
   EXPECT_EQ(maplevel[1], 11);
@@ -77,15 +85,6 @@ TEST_F(AdventureMap, AClosedLevelShowsItsTooltipButCannotStart) {
   EXPECT_EQ(tipfade, 0);
 }
 
-TEST_F(AdventureMap, NoTooltipAndNoStartInTheMapsFirstSecond) {
-  toplevel[1] = maplevel[1] = 5;
-  maphint[1] = 100;
-  entermap(20);
-  clickmarker(3);
-  EXPECT_EQ(tipfade, 0);
-  EXPECT_EQ(fadestate, 1);
-}
-
 TEST_F(AdventureMap, EntersOnThePlayersPageAndGlidesThere) {
   toplevel[1] = maplevel[1] = 20;  // stage 7: page 1, nothing to glide
   entermap(5);
@@ -117,24 +116,7 @@ TEST_F(AdventureMap, EntersOnThePlayersPageAndGlidesThere) {
 
 TEST_F(AdventureMap, PageArrowsStopAtTheFirstAndLastPageAndDotsJumpStraightThere) {
   entermap();
-  clickat(midx - 120, bary());
-  EXPECT_EQ(mappage, 1);
-  EXPECT_EQ(mapscrollto, 0);
-  clickat(midx + 120, bary());
-  EXPECT_EQ(mappage, 2);
-  EXPECT_EQ(mapscrollto, 1300);
-  clickat(midx + 120, bary());
-  clickat(midx + 120, bary());
-  EXPECT_EQ(mappage, 3);
-  EXPECT_EQ(mapscrollto, 2600);
-  clickat(midx - 120, bary());
-  EXPECT_EQ(mappage, 2);
-  EXPECT_EQ(mapscrollto, 1300);
-  // The dots: the first page, then the third all the way from there.
-  clickat(midx - 50, bary());
-  EXPECT_EQ(mappage, 1);
-  EXPECT_EQ(mapscrollto, 0);
-  EXPECT_LT(glide(), 150);
+  // From page 1 at rest, the third dot: 2600 pixels with the eased glide.
   clickat(midx + 50, bary());
   EXPECT_EQ(mappage, 3);
   EXPECT_EQ(mapscrollto, 2600);
@@ -143,6 +125,23 @@ TEST_F(AdventureMap, PageArrowsStopAtTheFirstAndLastPageAndDotsJumpStraightThere
   // Stage 19 sits top left on page 3.
   EXPECT_FLOAT_EQ(nodex[19], float(midx - 335));
   EXPECT_EQ(nodey[19], midy - 180);
+  clickat(midx + 120, bary());
+  EXPECT_EQ(mappage, 3) << "no page past the last";
+  EXPECT_EQ(mapscrollto, 2600);
+  clickat(midx - 120, bary());
+  EXPECT_EQ(mappage, 2);
+  EXPECT_EQ(mapscrollto, 1300);
+  clickat(midx - 120, bary());
+  clickat(midx - 120, bary());
+  EXPECT_EQ(mappage, 1) << "nor before the first";
+  EXPECT_EQ(mapscrollto, 0);
+  clickat(midx + 120, bary());
+  EXPECT_EQ(mappage, 2);
+  EXPECT_EQ(mapscrollto, 1300);
+  // The first dot straight back from page 2.
+  clickat(midx - 50, bary());
+  EXPECT_EQ(mappage, 1);
+  EXPECT_EQ(mapscrollto, 0);
 }
 
 TEST_F(AdventureMap, CheckMarkLandsOnTheStageJustFinishedThenTheJourneyMapOpens) {
@@ -261,8 +260,7 @@ TEST_F(AdventureMap, ShopHintComesOnceAfterTheFirstLevelAndGoesAtTheNextClick) {
   EXPECT_EQ(maphint[1], 0);
   runframes(2);
   EXPECT_GT(maphint[1], 0);
-  runframes(20);
-  // While it shows, levels neither glow nor start.
+  // While it is up, levels neither glow nor start.
   pointat(markerx(1), markery(1));
   runframes(5);
   EXPECT_EQ(maphovered, 0);
@@ -275,16 +273,55 @@ TEST_F(AdventureMap, ShopHintComesOnceAfterTheFirstLevelAndGoesAtTheNextClick) {
   EXPECT_TRUE(leavingfor(SCREEN_STORY));
 }
 
-TEST_F(AdventureMap, ShopAndMenuButtonsLeaveTheMap) {
+TEST_F(AdventureMap, ShopAndMenuButtonsLeaveTheMapAndEachScreenLetsTheOthersPicturesGo) {
+  fadeto(SCREEN_MENU, 0, 0);
+  runframes(9);
+  ASSERT_EQ(screen, SCREEN_MENU);
+  ASSERT_TRUE(welcomesignimg && titleskya);
   entermap();
+  EXPECT_FALSE(welcomesignimg) << "the map lets the menu's pictures go";
+  EXPECT_FALSE(titleskya) << "and the title scene's";
   clickat(midx - paneld(), bary() - 25);
   EXPECT_TRUE(leavingfor(SCREEN_SHOP));
   runframes(9);
   EXPECT_EQ(screen, SCREEN_SHOP);
   EXPECT_EQ(maphint[1], 100);
-  entermap();
+  EXPECT_TRUE(shopbgimg);
+  EXPECT_FALSE(mapuidownimg) << "the shop lets the map's pictures go";
+  EXPECT_FALSE(maprollsmallimg) << "and the journey map's";
+  clickat(midx, screenh - 45);
+  EXPECT_TRUE(leavingfor(SCREEN_MAP));
+  runframes(9 + settled);
+  EXPECT_FALSE(shopbgimg) << "the map lets the shop's pictures go";
+  EXPECT_TRUE(mapuidownimg && maprollsmallimg);
   clickat(midx + 80, barpos - 15);
   EXPECT_TRUE(leavingfor(SCREEN_MENU));
+  runframes(9);
+  EXPECT_EQ(screen, SCREEN_MENU);
+  EXPECT_FALSE(mapuidownimg) << "the menu lets the map's pictures go";
+  EXPECT_FALSE(maprollsmallimg);
+  // A shop left without a player falls back to the menu, which lets the shop's go too.
+  entershop(1);
+  player = -1;
+  runframes(10);
+  EXPECT_EQ(screen, SCREEN_MENU);
+  EXPECT_FALSE(shopbgimg);
+}
+
+TEST_F(AdventureMap, TheFrontierGlowsAfterTheLogosGlowIsGone) {
+  maphint[1] = 100;
+  // The menu lets the loading screen's pictures go at its 100th frame, the logo's glow with them.
+  deleteloadstuff_dynamic();
+  entermap(20);
+  // Left of level 1's marker and its story ring, inside the glow swaying behind it.
+  const int x = markerx(1) - 38, y = markery(1);
+  const uint32_t lit = pixel(x, y);
+  mapglowimg = nullptr;
+  runframes(1);
+  const uint32_t bare = pixel(x, y);
+  int diff = 0;
+  for (int sh = 0; sh <= 16; sh += 8) diff += std::abs(int((lit >> sh) & 255) - int((bare >> sh) & 255));
+  EXPECT_GT(diff, 30) << std::hex << "with the glow " << lit << ", without " << bare;
 }
 
 TEST_F(AdventureMap, PanelsSitFurtherOutOnWideScreens) {
