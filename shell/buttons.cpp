@@ -29,7 +29,7 @@ int button(float x, float y, int image, int layer, const std::string& caption) {
   int result = BUTTON_IDLE;
   // A popup that is fading out has been answered: its buttons take no second click.
   bool hovered = x - hw < mousex && mousex < x + hw && y - hh < mousey && mousey < y + hh && layer == buttonlayer &&
-                 fadestate == 1 && pausesign == -1 && !(layer == 2 && popupdir == 2);
+                 fadestate == 1 && pausesign == -1 && !(layer == 2 && popuplevel > 0 && popupdir == 2);
   if (hovered) {
     result = BUTTON_HOVER;
     if (mousehit1 == 1) {

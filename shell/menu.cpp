@@ -1,6 +1,8 @@
 #include "shell/menu.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
+#include "progression/map.h"
+#include "progression/shop.h"
 #include "progression/startlevel.h"
 #include "shell/backgrounds.h"
 #include "shell/buttons.h"
@@ -88,6 +90,8 @@ void instmenu() {
   if (cursormode == 2) ShowMouse();
   // The other screens' pictures go; the title scene and the menu's own come.
   deletegamestuff_dynamic();
+  deletemapstuff_dynamic();
+  deleteshopstuff();
   deletegamebg();
   if (prevscreen != SCREEN_LOADING) deleteloadstuff_dynamic();  // left over when the menu was left early
   loadmenustuff_dynamic();

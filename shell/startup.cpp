@@ -10,6 +10,7 @@
 #include "shell/state.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
+#include "progression/map.h"
 #include "solitaire/cards.h"
 #include "solitaire/extras.h"
 #include "solitaire/levels.h"
@@ -33,6 +34,7 @@ void loadmaingraphics() {
   loadfonts();
   loadeffects();
   loadcardgfx();
+  loadmapstuff();
   loadmenutexts();
   loadstorytexts();
   loadgametexts();

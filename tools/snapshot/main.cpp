@@ -1,5 +1,5 @@
 // snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
-// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game) renders only those.
+// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game, map) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
@@ -72,5 +72,6 @@ int main(int argc, char** argv) {
   if (wanted("shell")) failed += !snapshell();
   if (wanted("menu")) failed += !snapmenu();
   if (wanted("game")) failed += !snapgame();
+  if (wanted("map")) failed += !snapmap();
   return failed ? 1 : 0;
 }
