@@ -20,3 +20,14 @@ bool snapgame();          // the game screen: deal, play, extras, ends, tutorial
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
 bool snapmap();           // the adventure map's pages, preview and popup, the journey map, the shop
+bool snapstory();         // the story screen: every chapter played (story-N-*.png)
+bool snapstory_chapter1();
+bool snapstory_chapter2();
+bool snapstory_chapter3();
+bool snapstory_chapter4();
+bool snapstory_chapter5();
+bool snapstory_chapter6();
+bool snapstory_chapter7();
+bool snapstory_chapter8();
+bool snapstory_chapter9();
+bool snapstory_chapter10();
