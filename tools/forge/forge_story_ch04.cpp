@@ -61,18 +61,7 @@ void splashes(cairo_t* cr, double x0, double x1, double y0, double y1, int n, do
 // A gold reflection on the wet road under a lamp or a window: a soft upright streak broken by
 // ripples.
 void reflection(cairo_t* cr, double x, double y, double w, double h, rgb c, double alpha, uint32_t seed) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, w, h);
-  cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-  cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, alpha);
-  cairo_pattern_add_color_stop_rgba(g, 0.5, c.r, c.g, c.b, alpha * 0.4);
-  cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
-  cairo_set_source(cr, g);
-  cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_restore(cr);
+  lightpool(cr, x, y, w, h, c, alpha);
   rng r(seed);
   cairo_save(cr);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);

@@ -288,7 +288,58 @@ void candlestick(cairo_t* cr, double x, double y, double h, const light& L) {
   flat(cr, pal::bone, 1.2);
 }
 
-// A veil of darkness over a rectangle with soft holes where lights burn: each hole is
+// The skeleton's dog, curled up on the floor gnawing a bone, facing left; (x, y) its middle.
+void bonedog(cairo_t* cr, double x, double y, const light& L) {
+  groundshadow(cr, x, y + 22, 84, 9, 0.5);
+  tube(cr, {{x + 50, y + 10}, {x + 72, y - 4}, {x + 84, y - 22}}, 5, pal::bone, L, 2);  // the tail, wagging
+  for (double fx : {x - 50, x + 30}) bone(cr, {fx, y + 14}, {fx - 34, y + 22}, 8, L);  // folded legs
+  blob(cr, {{x - 40, y + 14}, {x - 30, y - 16}, {x + 10, y - 24}, {x + 46, y - 12}, {x + 54, y + 12}, {x, y + 20}}, 0.8);
+  artsetcolor(cr, rgb{0.14, 0.1, 0.16}, 0.35);
+  cairo_fill(cr);
+  for (int k = 0; k < 5; k++) {  // ribs arching over its back
+    double rx = x - 24 + k * 14;
+    cairo_new_path(cr);
+    cairo_move_to(cr, rx, y - 20 + std::abs(k - 2) * 2.0);
+    cairo_curve_to(cr, rx - 8, y - 10, rx - 8, y + 6, rx - 2, y + 14);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 8);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke_preserve(cr);
+    artsetcolor(cr, pal::bone);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke(cr);
+  }
+  for (int k = 0; k <= 7; k++) {  // the spine
+    ellipse(cr, x - 34 + k * 12, y - 22 + std::abs(k - 3.5) * 1.5, 5, 4);
+    paint(cr, pal::bone, L, 10, 1.8);
+  }
+  bone(cr, {x - 74, y + 18}, {x - 44, y + 22}, 9, L);  // the bone it gnaws, between its paws
+  for (double fx : {x - 56, x - 68}) bone(cr, {fx + 26, y + 8}, {fx, y + 26}, 7, L);  // front legs
+  // the head: a long snout resting on the bone, an eye socket with a happy glint
+  blob(cr, {{x - 60, y - 14}, {x - 44, y - 26}, {x - 26, y - 18}, {x - 30, y + 4}, {x - 58, y + 6}, {x - 86, y + 8}, {x - 92, y},
+            {x - 84, y - 6}},
+       0.7);
+  paint(cr, pal::bone, L, 60, 3);
+  ellipse(cr, x - 50, y - 12, 6, 5);
+  flat(cr, rgb{0.16, 0.1, 0.18}, 1.6);
+  glow(cr, x - 49, y - 12, 6, pal::mint, 0.7);
+  ellipse(cr, x - 91, y + 1, 3, 2.5);
+  flat(cr, rgb{0.16, 0.1, 0.18}, 0);
+  for (int k = 0; k < 4; k++) inkline(cr, {{x - 84 + k * 6.0, y + 5}, {x - 84 + k * 6.0, y + 9}}, 1.4);
+}
+
+// A little barrel lying on its side, bottom at y.
+void barrel(cairo_t* cr, double x, double y, const light& L) {
+  ellipse(cr, x, y - 26, 40, 26);
+  paint(cr, col::wood, L, 80, 3);
+  for (double dx : {-22.0, 22.0}) inkline(cr, {{x + dx, y - 50}, {x + dx * 1.1, y - 26}, {x + dx, y - 2}}, 3.5, 0.7);
+  ellipse(cr, x + 40, y - 26, 10, 24);
+  paint(cr, artshade(col::wood, 1.1), L, 20, 3);
+  ellipse(cr, x + 40, y - 26, 3, 3);
+  flat(cr, col::darkwood, 1.2);
+}
+
+// A niche in the cellar wall full of skulls, candles on top.
 void skullniche(cairo_t* cr, double cx, double top, double w, double h, uint32_t seed, const light& L) {
   rng r(seed);
   cairo_new_path(cr);
@@ -348,14 +399,7 @@ void cellar(cairo_t* cr) {
     cairo_close_path(cr);
     artsetcolor(cr, rgb{0.1, 0.08, 0.12});
     cairo_fill(cr);
-    cairo_new_path(cr);
-    cairo_arc(cr, x + 210, 300, 260, M_PI, 2 * M_PI);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 34);
-    cairo_stroke_preserve(cr);
-    artsetcolor(cr, artshade(stone, 1.15));
-    cairo_set_line_width(cr, 26);
-    cairo_stroke(cr);
+    rib(cr, x + 210, 300, 260, 26, artshade(stone, 1.15));
   }
   // skull niches along the wall at the height of the landing and above
   skullniche(cr, 1350, 180, 110, 150, 5302, L);
@@ -463,6 +507,10 @@ void cellar(cairo_t* cr) {
     arttext(cr, "BONE", sx + 44, 716, rgb{0.42, 0.28, 0.2}, 0);
     arttext(cr, "MEAL", sx + 44, 730, rgb{0.42, 0.28, 0.2}, 0);
     candlestick(cr, 1380, 756, 14, L);
+    bonedog(cr, 2010, 716, L);
+    barrel(cr, 1300, ledge - 4, L);
+    barrel(cr, 1400, ledge - 6, L);
+    candlestick(cr, 1470, ledge - 8, 20, L);
     bone(cr, {1262, 720}, {1322, 744}, 10, L);
     bone(cr, {1800, 748}, {1850, 730}, 9, L);
     ellipse(cr, 1300, 674, 26, 6);  // a puddle that seeped in from the sewer
@@ -520,8 +568,8 @@ void bonecellarscene() {
   archway(cr);
   // the cellar is dark but for the torch and the candles; warm where they reach
   darkness(cr, 1156, 0, scenew - 1156, sceneh, rgb{0.06, 0.03, 0.08}, 0.62,
-           {{1420, 300}, {1350, 330}, {1700, 270}, {2330, 330}, {1380, 730}, {1925, 320}, {1560, 640}},
-           {460, 170, 150, 190, 170, 110, 300});
+           {{1420, 300}, {1350, 330}, {1700, 270}, {2330, 330}, {1380, 730}, {1925, 320}, {1560, 640}, {1470, 470}, {2010, 700}},
+           {460, 170, 150, 190, 170, 110, 300, 120, 180});
   glow(cr, 1420, 300, 380, candle, 0.16);
   haze(cr, scenew, 0, 200, rgb{0.05, 0.03, 0.07}, 0.5, 0);
   haze(cr, scenew, 600, sceneh, pal::ink, 0, 0.35);

@@ -17,4 +17,7 @@ void sewer(cairo_t* cr);
 void darkness(cairo_t* cr, double x0, double y0, double w, double h, rgb c, double alpha,
               const std::vector<storykit::pt>& at, const std::vector<double>& radius);
 
+// An arch of stone or brick: an inked band along the half circle over (cx, cy).
+void rib(cairo_t* cr, double cx, double cy, double r, double width, rgb c);
+
 }  // namespace ch5

@@ -33,7 +33,6 @@ void brickwork(cairo_t* cr, double x0, double y0, double x1, double y1, rgb c, d
 
 }  // namespace
 
-// (x, y, radius), fully clear at its centre and fading to the veil at its radius.
 void darkness(cairo_t* cr, double x0, double y0, double w, double h, rgb c, double alpha, const std::vector<pt>& at,
               const std::vector<double>& radius) {
   cairo_push_group(cr);
@@ -56,6 +55,17 @@ void darkness(cairo_t* cr, double x0, double y0, double w, double h, rgb c, doub
   cairo_paint(cr);
 }
 
+void rib(cairo_t* cr, double cx, double cy, double r, double width, rgb c) {
+  cairo_new_path(cr);
+  cairo_arc(cr, cx, cy, r, M_PI, 2 * M_PI);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, width + 8);
+  cairo_stroke_preserve(cr);
+  artsetcolor(cr, c);
+  cairo_set_line_width(cr, width);
+  cairo_stroke(cr);
+}
+
 // The sewer: brick vaults, side tunnels glowing green, the walkway and the channel.
 void sewer(cairo_t* cr) {
   const double walk = 560, water = 612, end = sewerend;
@@ -70,14 +80,7 @@ void sewer(cairo_t* cr) {
   brickwork(cr, 0, 0, end, walk, brick, 18, 5201);
   // the vault's ribs across the ceiling, arches resting on piers
   for (double x = -60; x < end + 100; x += 300) {
-    cairo_new_path(cr);
-    cairo_arc(cr, x + 150, 250, 170, M_PI, 2 * M_PI);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 30);
-    cairo_stroke_preserve(cr);
-    artsetcolor(cr, artshade(brick, 1.25));
-    cairo_set_line_width(cr, 22);
-    cairo_stroke(cr);
+    rib(cr, x + 150, 250, 170, 22, artshade(brick, 1.25));
     cairo_rectangle(cr, x - 22, 250, 44, walk - 250);
     paint(cr, artshade(brick, 1.15), L, 44, 3);
   }
@@ -315,5 +318,4 @@ void sewer(cairo_t* cr) {
   cairo_restore(cr);
 }
 
-// A niche in the cellar wall full of skulls, candles on top.
 }  // namespace ch5
