@@ -17,7 +17,9 @@
 using namespace storykit;
 using namespace ch4;
 
-namespace ch4 {
+namespace {
+
+const light coldlight = lightfrom(100, rgb{0.62, 0.78, 1.0}, 0.4, 0.45);  // the wet sky
 
 // n straight streaks falling along (-1, 4), as the rain particles do, over the rectangle.
 void rainstreaks(cairo_t* cr, double x0, double y0, double w, double h, int n, double len0, double len1,
@@ -75,10 +77,6 @@ void reflection(cairo_t* cr, double x, double y, double w, double h, rgb c, doub
   }
   cairo_restore(cr);
 }
-
-}  // namespace ch4
-
-namespace {
 
 constexpr int coverw = 164, coverh = 80;                 // e3.png at (1933, 678)
 constexpr int holew = coverw + 10, holeh = coverh + 10;  // 0.png and 3.png at (1932, 676)

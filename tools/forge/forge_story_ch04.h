@@ -22,7 +22,6 @@ const rgb rainhaze{0.40, 0.50, 0.62};
 const rgb raincol{0.78, 0.88, 1.0};
 const rgb gutterzinc{0.50, 0.56, 0.64};
 const storykit::light lamplight = storykit::lightfrom(75, storykit::col::lamp, 0.45, 0.45);  // the street lamps
-const storykit::light coldlight = storykit::lightfrom(100, rgb{0.62, 0.78, 1.0}, 0.4, 0.45);  // the wet sky
 
 // The houses along the street, the cat's window among them, and the far town behind.
 void houses(cairo_t* cr, const storykit::light& L);
@@ -32,9 +31,5 @@ void farskyline(cairo_t* cr);
 void people(cairo_t* cr);
 void busstop(cairo_t* cr, double x, const storykit::light& L);
 void puddlejumper(cairo_t* cr, double x, double y, const storykit::light& L);
-// Rain: streaks along the rain's fall, and rings where it lands.
-void rainstreaks(cairo_t* cr, double x0, double y0, double w, double h, int n, double len0, double len1, double alpha,
-                 double width, rgb c, uint32_t seed);
-void splashes(cairo_t* cr, double x0, double x1, double y0, double y1, int n, double alpha, uint32_t seed);
 
 }  // namespace ch4

@@ -180,6 +180,41 @@ void sewer(cairo_t* cr) {
     ellipse(cr, dx + 14, dy - 19, 2, 2);
     flat(cr, pal::ink, 0);
   }
+  // a zombie paddling a bathtub down the channel with a sink plunger, rubber gloves on
+  {
+    const double bx = 200, by = 716;
+    for (int k = 0; k < 3; k++) {  // its wake
+      ellipse(cr, bx + 20, by + 18, 120 + k * 30, 10 + k * 4);
+      artsetcolor(cr, pal::mint, 0.4 - k * 0.12);
+      cairo_set_line_width(cr, 1.6);
+      cairo_stroke(cr);
+    }
+    figure z = zombiefolk(3);
+    z.height = 150;
+    z.sitting = true;
+    z.lean = 0;
+    z.expr = face::grin;
+    z.lookx = 0.8;
+    z.handl = {30, -4};
+    z.handr = {34, 4};
+    z.headtilt = 6;
+    drawfigure(cr, bx - 10, by - 4, z, L);
+    tube(cr, {{bx + 20, by - 120}, {bx + 60, by - 60}, {bx + 100, by + 14}}, 4, col::wood, L, 1.8);  // the plunger
+    blob(cr, {{bx + 86, by + 10}, {bx + 112, by + 4}, {bx + 118, by + 20}, {bx + 96, by + 26}}, 0.6);
+    paint(cr, pal::blood, L, 30, 2.2);
+    // the tub: white enamel, a rolled rim, claw feet just under the water
+    blob(cr, {{bx - 110, by - 40}, {bx + 80, by - 40}, {bx + 70, by + 14}, {bx + 40, by + 26}, {bx - 80, by + 26},
+              {bx - 104, by + 10}},
+         0.5);
+    paint(cr, pal::bone, L, 190, 3.5);
+    artroundrect(cr, bx - 118, by - 48, 206, 14, 7);
+    paint(cr, artshade(pal::bone, 1.05), L, 200, 3);
+    tube(cr, {{bx - 100, by - 48}, {bx - 104, by - 66}, {bx - 92, by - 74}, {bx - 84, by - 66}}, 4, col::steel, L, 1.8);  // tap
+    // the water line over its foot
+    cairo_rectangle(cr, bx - 130, by + 14, 260, 20);
+    artsetcolor(cr, rgb{0.16, 0.36, 0.32}, 0.75);
+    cairo_fill(cr);
+  }
   // eyes and a snout in the water: the sewer's famous lodger, smiling
   {
     const double gx = 420, gy = 676;

@@ -176,10 +176,8 @@ void doorway(cairo_t* cr) {
   arttext(cr, "LADDER", 2196, 632, pal::ink, 0);
   ellipse(cr, pivotx, pivoty, 7, 7);  // the lever's hub
   paint(cr, col::iron, L, 14, 2);
-  for (double dx : {-7.0, 7.0}) {  // the two lamp sockets under it
-    ellipse(cr, pivotx + 7 + dx, 617, 6, 6);
-    flat(cr, rgb{0.2, 0.16, 0.2}, 2);
-  }
+  ellipse(cr, pivotx + 7, 617, 8, 8);  // the lamp's socket under it
+  flat(cr, rgb{0.2, 0.16, 0.2}, 2);
   inkline(cr, {{2218, 600}, {2240, 600}, {2240, openb}}, 3, 0.8);  // its cable
   cairo_restore(cr);
 }
