@@ -217,16 +217,18 @@ void brickyard(cairo_t* cr) {
   // the yard's ground: packed earth and brick dust, a lane of cobbles coming in from the left
   cairo_rectangle(cr, -10, 620, W + 20, sceneh - 620);
   paintgrad(cr, rgb{0.62, 0.42, 0.36}, rgb{0.42, 0.26, 0.26}, L, 200, 0);
-  cobbles(cr, 0, 640, 800, sceneh, rgb{0.5, 0.4, 0.42}, 6207);
-  haze(cr, 800, 640, 660, rgb{0.62, 0.42, 0.36}, 0.8, 0);
   {  // the cobbles give out into the yard's dust
-    cairo_pattern_t* g = cairo_pattern_create_linear(600, 0, 800, 0);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.52, 0.34, 0.31, 0);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.52, 0.34, 0.31, 1);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, 600, 636, 200, sceneh - 636);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    cairo_push_group(cr);
+    cobbles(cr, 0, 640, 800, sceneh, rgb{0.5, 0.4, 0.42}, 6207);
+    cairo_pattern_t* lane = cairo_pop_group(cr);
+    cairo_pattern_t* fade = cairo_pattern_create_linear(560, 0, 800, 0);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
+    cairo_set_source(cr, lane);
+    cairo_mask(cr, fade);
+    cairo_pattern_destroy(fade);
+    cairo_pattern_destroy(lane);
+    haze(cr, 800, 640, 660, rgb{0.62, 0.42, 0.36}, 0.8, 0);
     rng d(6212);
     for (int i = 0; i < 40; i++) {  // a few loose cobbles scattered beyond
       double x = d.range(640, 900), y = d.range(646, sceneh - 4);
@@ -288,7 +290,7 @@ void brickyard(cairo_t* cr) {
     artfont(cr, "comic", 13);
     arttext(cr, "(we brought cards)", 625, 486, pal::ink, 0);
   }
-  // in front: a puddle holding the sunset, a wheelbarrow left full of bricks, two pigeons on the wall
+  // in front: a puddle holding the sunset, a wheelbarrow left full of bricks, two pigeons riding on a zombie's bowler
   ellipse(cr, 1180, 744, 120, 14);
   cairo_pattern_t* pg = cairo_pattern_create_linear(0, 730, 0, 758);
   cairo_pattern_add_color_stop_rgba(pg, 0, 1.0, 0.72, 0.5, 0.8);
