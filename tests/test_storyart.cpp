@@ -12,6 +12,7 @@
 #include "tests/harness.h"
 #include "shell/gfx.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
@@ -281,6 +282,271 @@ TEST_F(StoryArt, ThingsStandWhereTheirScenesLookForThem) {
   Image seesaw = rawpicture("story/2/plank.png");
   ASSERT_TRUE(seesaw);
   EXPECT_EQ(px(seesaw, 56, 384)[3], 255);
+}
+
+
+// ---- chapters 4 to 6 ------------------------------------------------------------------------------
+// The rainy street, the bone cellar and the brick works: their pictures fade out before their
+// edges, glows are their objects brighter, and the things that move or light up land where
+// their scenes draw them over the backgrounds.
+//
+// Ideas for tests:
+// - the carried stone, drawn at the pointer + (50, 40), never hides the pointer's own hot spot
+// - the skull's bounces stay inside the floor between the sacks and the sewer grate
+// - chapter 6's panel, moved to the right, leaves the window and the stones in view at 1024
+
+bool minetoo(const std::string& path) {
+  for (const char* folder : {"story/4/", "story/5/", "story/6/"})
+    if (path.rfind(folder, 0) == 0) return path.rfind("story/6/p", 0) != 0;  // the glass belongs to the effects
+  return false;
+}
+
+// A background half of a chapter, opaque, as the game reads it.
+Image background(const std::string& path) { return LoadImage("data/" + path, -1); }
+
+// The background pixel under scene point (x, y) of a chapter whose halves are bga and bgb.
+const uint8_t* scenepx(const Image& bga, const Image& bgb, int x, int y) {
+  return x < 1366 ? px(bga, x, y) : px(bgb, x - 1366, y);
+}
+
+TEST_F(StoryArt, ChaptersFourToSixNameEveryPictureAtItsSize) {
+  struct need {
+    const char* path;
+    int minw, minh;
+  };
+  const need needs[] = {
+      {"story/4/bga.jpg", 1366, 768}, {"story/4/bgb.jpg", 1366, 768}, {"story/4/0.png", 120, 50},
+      {"story/4/1.png", 60, 60},      {"story/4/2.png", 60, 60},      {"story/4/3.png", 120, 50},
+      {"story/4/e3.png", 120, 50},    {"story/4/rain.png", 8, 30},    {"story/5/bga.jpg", 1366, 768},
+      {"story/5/skel2.png", 300, 250}, {"story/5/skel1.png", 50, 50}, {"story/5/box2.png", 120, 100},
+      {"story/5/box2-shadow.png", 120, 40}, {"story/5/box1.png", 120, 100}, {"story/6/bgb.jpg", 1366, 768},
+      {"story/6/door1.png", 440, 320}, {"story/6/door2.png", 260, 260}, {"story/6/framework.png", 200, 150},
+      {"story/6/s1.png", 30, 36},     {"story/6/sl2.png", 20, 20},   {"story/6/sl3.png", 12, 12},
+      {"story/6/ladder.png", 80, 410}, {"story/6/stone2.png", 40, 36}, {"story/6/window2.png", 120, 150},
+      {"story/6/window-glow.png", 120, 150},
+  };
+  for (const need& n : needs) {
+    auto it = rows.find(n.path);
+    ASSERT_NE(it, rows.end()) << n.path << " is not in the manifest";
+    EXPECT_GE(it->second.w, n.minw) << n.path;
+    EXPECT_GE(it->second.h, n.minh) << n.path;
+    Image img = LoadImage(std::string("data/") + n.path, 0);
+    ASSERT_TRUE(img) << n.path;
+    EXPECT_EQ(img->picw, it->second.w) << n.path;
+  }
+  // pictures drawn at one place share one size: the drain under its search picture, the two
+  // states of the window, the two stones, the two lenses of the switch
+  for (auto [a, b] : std::vector<std::pair<const char*, const char*>>{{"story/4/0.png", "story/4/3.png"},
+                                                                     {"story/6/window1.png", "story/6/window2.png"},
+                                                                     {"story/6/stone1.png", "story/6/stone2.png"},
+                                                                     {"story/6/sl1.png", "story/6/sl3.png"}}) {
+    EXPECT_EQ(rows[a].w, rows[b].w) << a << " against " << b;
+    EXPECT_EQ(rows[a].h, rows[b].h) << a << " against " << b;
+  }
+}
+
+TEST_F(StoryArt, ChaptersFourToSixFadeOutBeforeTheirEdges) {
+  int checked = 0;
+  for (const auto& [path, r] : rows) {
+    if (!minetoo(path) || right(path, 4) != ".png") continue;
+    ASSERT_FALSE(r.role.size() >= 6 && r.role.substr(r.role.size() - 6) == " [cut]") << path;
+    Image img = rawpicture(path);
+    ASSERT_TRUE(img) << path;
+    int worst = 0;
+    for (int x = 0; x < img->picw; x++) worst = std::max({worst, int(px(img, x, 0)[3]), int(px(img, x, img->pich - 1)[3])});
+    for (int y = 0; y < img->pich; y++) worst = std::max({worst, int(px(img, 0, y)[3]), int(px(img, img->picw - 1, y)[3])});
+    EXPECT_LE(worst, 8) << path << " is cut at its edge";
+    checked++;
+  }
+  EXPECT_EQ(checked, 32);  // every picture of the three chapters but the backgrounds
+}
+
+TEST_F(StoryArt, ChaptersFourToSixGlowsAreTheirObjectsBrighter) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"story/5/skel2.png", "story/5/skel2-glow.png"},   {"story/5/skel1.png", "story/5/skel1-glow.png"},
+      {"story/5/box2.png", "story/5/box2-glow.png"},     {"story/5/box1.png", "story/5/box1-glow.png"},
+      {"story/6/door2.png", "story/6/door2-glow.png"},   {"story/6/s1.png", "story/6/s1-glow.png"},
+      {"story/6/stone1.png", "story/6/stone1-glow.png"}, {"story/6/stone2.png", "story/6/stone2-glow.png"},
+      {"story/6/window1.png", "story/6/window-glow.png"},
+  };
+  for (auto [b, g] : pairs) {
+    Image base = rawpicture(b), glow = rawpicture(g);
+    ASSERT_TRUE(base && glow) << b;
+    int pad = (glow->picw - base->picw) / 2;
+    ASSERT_EQ(glow->pich - base->pich, 2 * pad) << g << " is not its object grown evenly";
+    int solid = 0, brighter = 0, ink = 0, inkkept = 0, halo = 0;
+    for (int y = 0; y < base->pich; y++)
+      for (int x = 0; x < base->picw; x++) {
+        const uint8_t *p = px(base, x, y), *q = px(glow, x + pad, y + pad);
+        if (p[3] == 0 && q[3] > 20) halo++;
+        if (p[3] < 250) continue;
+        solid++;
+        if (luma(p) < 0.12) {
+          ink++;
+          inkkept += luma(q) < 0.3;
+        } else if (luma(q) > luma(p) + 0.03) {
+          brighter++;
+        }
+      }
+    ASSERT_GT(solid, 50) << b;
+    EXPECT_GE(inkkept, ink * 9 / 10) << g << " lightens the outline";
+    EXPECT_GE(brighter, (solid - ink) * 7 / 10) << g << " is not brighter than " << b;
+    EXPECT_GT(halo, 40) << g << " has no halo";
+  }
+}
+
+// The share of a picture's ink (its dark, opaque pixels), placed with its top-left at (left,
+// top) in the scene, that falls on dark pixels of the background: its drawing lies over the
+// scene's own drawing of the same thing.
+double inkonink(const Image& pic, const Image& bga, const Image& bgb, int left, int top) {
+  int ink = 0, dark = 0;
+  for (int y = 0; y < pic->pich; y++)
+    for (int x = 0; x < pic->picw; x++) {
+      const uint8_t* p = px(pic, x, y);
+      if (p[3] < 250 || luma(p) > 0.12 || top + y >= 768) continue;
+      ink++;
+      dark += luma(scenepx(bga, bgb, left + x, top + y)) < 0.3;
+    }
+  return ink ? double(dark) / ink : 0;
+}
+
+TEST_F(StoryArt, TheStreetsHiddenThingsLightUpOverTheirOwnDrawing) {
+  Image bga = background("story/4/bga.jpg"), bgb = background("story/4/bgb.jpg");
+  ASSERT_TRUE(bga && bgb);
+  // the cat at (2020, 388) and the gutter at (2557, 0) are the scene's own, lit up
+  EXPECT_GT(inkonink(rawpicture("story/4/1.png"), bga, bgb, 2020, 388), 0.8);
+  EXPECT_GT(inkonink(rawpicture("story/4/2.png"), bga, bgb, 2557, 0), 0.8);
+  // shifted by a few pixels they are not, so the test can tell
+  EXPECT_LT(inkonink(rawpicture("story/4/1.png"), bga, bgb, 2026, 394), 0.7);
+  // the cover's search picture at (1932, 676) lies over the cover at (1933, 678)
+  Image lit = rawpicture("story/4/3.png"), cover = rawpicture("story/4/e3.png"), hole = rawpicture("story/4/0.png");
+  ASSERT_TRUE(lit && cover && hole);
+  int ink = 0, kept = 0, shaft = 0, covered = 0;
+  for (int y = 0; y < cover->pich; y++)
+    for (int x = 0; x < cover->picw; x++) {
+      const uint8_t* c = px(cover, x, y);
+      if (c[3] < 250 || luma(c) > 0.12) continue;
+      ink++;
+      kept += luma(px(lit, x + 1, y + 2)) < 0.3;
+    }
+  EXPECT_GE(kept, ink * 9 / 10);
+  // and the cover hides the open drain under it until it is dragged away
+  for (int y = 0; y < hole->pich; y++)
+    for (int x = 0; x < hole->picw; x++) {
+      const uint8_t* h = px(hole, x, y);
+      if (h[3] < 128) continue;
+      shaft++;
+      int cx = x - 1, cy = y - 2;
+      covered += cx >= 0 && cy >= 0 && cx < cover->picw && cy < cover->pich && px(cover, cx, cy)[3] >= 200;
+    }
+  EXPECT_GE(covered, shaft * 99 / 100);
+  // the raindrop streaks along the rain's fall, 5 across for every 20 down, its head lowest
+  Image rain = rawpicture("story/4/rain.png");
+  ASSERT_TRUE(rain);
+  double sx[2] = {0, 0}, sw[2] = {0, 0}, sy[2] = {0, 0};
+  for (int y = 0; y < rain->pich; y++)
+    for (int x = 0; x < rain->picw; x++) {
+      int half = y < rain->pich / 2 ? 0 : 1;
+      double a = px(rain, x, y)[3];
+      sx[half] += a * x;
+      sy[half] += a * y;
+      sw[half] += a;
+    }
+  ASSERT_GT(sw[0], 0);
+  ASSERT_GT(sw[1], sw[0]);  // brighter towards the head
+  double slope = (sx[1] / sw[1] - sx[0] / sw[0]) / (sy[1] / sw[1] - sy[0] / sw[0]);
+  EXPECT_NEAR(slope, -0.25, 0.06);
+}
+
+// Whether two pictures, centred at the given scene points, have a pixel both cover.
+bool overlap(const Image& a, float ax, float ay, const Image& b, float bx, float by) {
+  int ox = int(std::lround(bx - b->picw / 2.0 - (ax - a->picw / 2.0)));
+  int oy = int(std::lround(by - b->pich / 2.0 - (ay - a->pich / 2.0)));
+  for (int y = 0; y < b->pich; y++)
+    for (int x = 0; x < b->picw; x++) {
+      int X = x + ox, Y = y + oy;
+      if (X < 0 || Y < 0 || X >= a->picw || Y >= a->pich) continue;
+      if (px(b, x, y)[3] > 128 && px(a, X, Y)[3] > 128) return true;
+    }
+  return false;
+}
+
+TEST_F(StoryArt, TheCellarsThingsMeetWhereTheSceneMovesThem) {
+  Image skel = rawpicture("story/5/skel2.png"), skull = rawpicture("story/5/skel1.png");
+  Image box1 = rawpicture("story/5/box1.png"), box2 = rawpicture("story/5/box2.png");
+  ASSERT_TRUE(skel && skull && box1 && box2);
+  // the skull at rest sits on the skeleton's neck, and where it comes to rest is his lap
+  EXPECT_TRUE(overlap(skel, 1542, 672, skull, 1632, 554));
+  EXPECT_TRUE(overlap(skel, 1542, 672, skull, 1512, 676));
+  // the crates never cover each other, wherever the pushes and pulls leave them, since the
+  // big crate, further back, is drawn after the low one
+  for (int pushes = 0; pushes <= 4; pushes++)
+    for (int pulls = 0; pulls <= 2; pulls++)
+      EXPECT_FALSE(overlap(box2, 1580.f + 130 * pushes, 397, box1, 1900.f + 80 * pulls, 325 + 0.06f * 80 * pulls))
+          << pushes << " pushes, " << pulls << " pulls";
+  // the low crate's shadow starts under the crate and reaches out to its right
+  Image shadow = rawpicture("story/5/box2-shadow.png");
+  ASSERT_TRUE(shadow);
+  EXPECT_TRUE(overlap(box2, 1580, 397, shadow, 1580 + 131, 397 + 53));
+}
+
+TEST_F(StoryArt, TheWorksDoorHidesTheSwitchUntilItSlides) {
+  Image door = rawpicture("story/6/door2.png"), frame = rawpicture("story/6/door1.png");
+  ASSERT_TRUE(door && frame);
+  // the switch box (2176..2216 x 562..642) lies behind the shut door and clear of it slid by 66
+  auto doorat = [&](int k, int x, int y) {
+    int dx = x - (2290 + k - door->picw / 2), dy = y - (585 - door->pich / 2);
+    return dx >= 0 && dy >= 0 && dx < door->picw && dy < door->pich ? int(px(door, dx, dy)[3]) : 0;
+  };
+  auto frameat = [&](int x, int y) {
+    int dx = x - (2430 - frame->picw / 2), dy = y - (570 - frame->pich / 2);
+    return dx >= 0 && dy >= 0 && dx < frame->picw && dy < frame->pich ? int(px(frame, dx, dy)[3]) : 0;
+  };
+  for (int y = 562; y <= 642; y += 4)
+    for (int x = 2176; x <= 2216; x += 4) {
+      EXPECT_EQ(doorat(0, x, y), 255) << "the shut door shows the switch at " << x << "," << y;
+      EXPECT_EQ(doorat(66, x, y), 0) << "the open door still hides the switch at " << x << "," << y;
+      EXPECT_EQ(frameat(x, y), 0) << "the frame hides the switch at " << x << "," << y;
+    }
+  // slid open, the door's right edge is under the frame's pier
+  for (int y = 470; y < 700; y += 10) EXPECT_EQ(frameat(2290 + 66 + door->picw / 2 - 6, y), 255);
+  // the frame, the gantry and the window are the background's own pixels
+  Image bgb = background("story/6/bgb.jpg");
+  ASSERT_TRUE(bgb);
+  struct cut {
+    const char* path;
+    int cx, cy;
+  };
+  for (const cut& c : {cut{"story/6/door1.png", 2430, 570}, cut{"story/6/framework.png", 1959, 277}}) {
+    Image pic = rawpicture(c.path);
+    ASSERT_TRUE(pic);
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < pic->pich; y++)
+      for (int x = 0; x < pic->picw; x++) {
+        int X = c.cx - pic->picw / 2 + x - 1366, Y = c.cy - pic->pich / 2 + y;
+        if (px(pic, x, y)[3] < 255 || X < 0 || Y >= 768) continue;
+        for (int k = 0; k < 3; k++) sum += std::abs(px(pic, x, y)[k] - px(bgb, X, Y)[k]);
+        n += 3;
+      }
+    ASSERT_GT(n, 3000) << c.path;
+    EXPECT_LT(sum / n, 6.0) << c.path;
+  }
+  // the ladder lowered 200 pixels stands on the yard (its feet at 715..735)
+  Image ladder = rawpicture("story/6/ladder.png");
+  ASSERT_TRUE(ladder);
+  int lowest = 0;
+  for (int y = 0; y < ladder->pich; y++)
+    for (int x = 0; x < ladder->picw; x++)
+      if (px(ladder, x, y)[3] > 128) lowest = y;
+  int feet = 320 + 200 - ladder->pich / 2 + lowest;
+  EXPECT_GE(feet, 715);
+  EXPECT_LE(feet, 735);
+  // the lever turns about its hub: the hub is on the rod, and the glow's hub is 5 further in
+  Image lever = rawpicture("story/6/s1.png"), leverglow = rawpicture("story/6/s1-glow.png");
+  ASSERT_TRUE(lever && leverglow);
+  EXPECT_GT(px(lever, 4, 34)[3], 200);
+  EXPECT_EQ(leverglow->picw - lever->picw, 10);
 }
 
 }  // namespace
