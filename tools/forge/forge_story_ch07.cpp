@@ -36,17 +36,17 @@ double quaystone(double x) { return quayedge + 3 * std::sin(x / 57.0); }
 void farshore(cairo_t* cr, const light& L) {
   rgb hill = atmos(rgb{0.12, 0.16, 0.26}, fogc, 0.35);
   cairo_new_path(cr);
-  cairo_move_to(cr, -20, horizon + 4);
   curve(cr, {{-20, 296}, {90, 282}, {190, 292}, {330, 318}, {520, 340}, {640, horizon + 2}});
   cairo_line_to(cr, 640, horizon + 6);
+  cairo_line_to(cr, -20, horizon + 6);
   cairo_close_path(cr);
   flat(cr, hill, 0);
   lighthouse(cr, 176, 294, 96, true, -6, L);
   rng r(7101);
   cairo_new_path(cr);
-  cairo_move_to(cr, 2150, horizon + 4);
   curve(cr, {{2150, horizon + 2}, {2300, 318}, {2480, 300}, {2640, 306}, {2760, 322}});
   cairo_line_to(cr, 2760, horizon + 6);
+  cairo_line_to(cr, 2150, horizon + 6);
   cairo_close_path(cr);
   flat(cr, atmos(hill, fogc, 0.2), 0);
   for (int i = 0; i < 60; i++) {  // the town across the water: rooftops and lit windows
@@ -126,13 +126,7 @@ void cranehouse(cairo_t* cr, const light& L) {
   rng r(7201);
   for (int i = 0; i < 26; i++) {  // rust running down from the eave and the rivets
     double x = r.range(housex0, housex1), len = r.range(30, 160);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, housetop, 0, housetop + len);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.55, 0.28, 0.16, 0.55);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.55, 0.28, 0.16, 0);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, x, housetop, r.range(3, 8), len);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    rustrun(cr, x, housetop, r.range(3, 8), len, 0.55);
   }
   haze(cr, housex1 + 20, houseground - 80, houseground, pal::ink, 0, 0.4);
   cairo_restore(cr);
@@ -409,17 +403,29 @@ void harbourscene() {
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
   }
-  // puddles with the lights in them
+  // puddles holding the sky, the moon caught in one of them
   for (auto [px, py, pw] : {std::tuple{985.0, 652.0, 120.0}, {430.0, 690.0, 90.0}, {1500.0, 740.0, 160.0},
-                            {2250.0, 600.0, 110.0}, {140.0, 600.0, 70.0}}) {
+                            {2250.0, 600.0, 110.0}, {140.0, 600.0, 70.0}, {700.0, 620.0, 80.0}}) {
     ellipse(cr, px, py, pw / 2, pw / 9);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, py - pw / 9, 0, py + pw / 9);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.5, 0.6, 0.7, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.14, 0.18, 0.26, 0.6);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.55, 0.64, 0.76, 0.7);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.12, 0.16, 0.26, 0.75);
     cairo_set_source(cr, g);
     cairo_fill(cr);
     cairo_pattern_destroy(g);
+    cairo_new_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, px, py);
+    cairo_scale(cr, pw / 2, pw / 9);
+    cairo_arc(cr, 0, 0, 1, M_PI * 1.05, M_PI * 1.55);
+    cairo_restore(cr);
+    artsetcolor(cr, col::moonlight, 0.5);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
   }
+  ellipse(cr, 716, 618, 9, 2.5);
+  artsetcolor(cr, rgb{1, 0.98, 0.88}, 0.85);
+  cairo_fill(cr);
   // moorings along the edge, the ropes running down to the boats
   mooring(cr, 118, quayedge + 10, 34, {150, quayedge - 40}, L);
   mooring(cr, 520, quayedge + 8, 30, {380, quayedge - 44}, L);

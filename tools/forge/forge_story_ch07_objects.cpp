@@ -465,16 +465,7 @@ void slidingdoor(cairo_t* cr, const light& L) {
   artfont(cr, "sans", 120);
   arttext(cr, "7", x0 + 244, y0 + 104, artmix(pal::bone, doorred, 0.2), 0);
   dabs(cr, x0, y0, x1 - x0, y1 - y0, rgb{0.42, 0.2, 0.14}, 0.3, 30, 22, 7701);
-  for (int i = 0; i < 12; i++) {
-    double x = x0 + 20 + i * 27 + (i % 3) * 5, len = 20 + (i * 37) % 60;
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + len);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.45, 0.22, 0.1, 0.6);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.45, 0.22, 0.1, 0);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, x, y0, 4, len);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-  }
+  for (int i = 0; i < 12; i++) rustrun(cr, x0 + 20 + i * 27 + (i % 3) * 5, y0, 4, 20 + (i * 37) % 60, 0.6);
   // hazard stripes along the bottom
   for (double x = x0 - 30; x < x1; x += 30) {
     poly(cr, {{x, y1}, {x + 15, y1}, {x + 39, y1 - 24}, {x + 24, y1 - 24}});

@@ -51,18 +51,12 @@ void nightsky(cairo_t* cr) {
   fogbank(cr, -100, W + 100, 96, 50, rgb{0.11, 0.1, 0.22}, 0.95, 8702);
   fogbank(cr, 1900, 2600, 84, 30, rgb{0.5, 0.56, 0.8}, 0.25, 8703);
   fogbank(cr, -100, W + 100, 150, 34, rgb{0.09, 0.09, 0.2}, 0.8, 8704);
-  const rgb far{0.09, 0.09, 0.18}, edge{0.2, 0.2, 0.36};
+  const rgb far{0.09, 0.09, 0.18};
   // a hammerhead crane and two jib cranes across the far yard, red lights on their tips
   auto silhouette = [&](void (*shape)(cairo_t*)) {
     shape(cr);
-    cairo_path_t* p = cairo_copy_path(cr);
     artsetcolor(cr, far);
     cairo_fill(cr);
-    cairo_append_path(cr, p);
-    artsetcolor(cr, edge, 0.7);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    cairo_path_destroy(p);
   };
   silhouette([](cairo_t* c) {
     cairo_rectangle(c, 880, 150, 44, 380);
@@ -70,6 +64,8 @@ void nightsky(cairo_t* cr) {
     cairo_rectangle(c, 660, 154, 70, 40);
     cairo_rectangle(c, 924, 154, 60, 34);
   });
+  for (double y = 160; y < 520; y += 30) inkline(cr, {{882, y}, {922, y + 30}}, 1.5, 0.35);
+  for (double x = 650; x < 1250; x += 26) inkline(cr, {{x, 130}, {x + 13, 152}, {x + 26, 130}}, 1.2, 0.3);
   glow(cr, 1256, 128, 14, rgb{1, 0.25, 0.2}, 0.8);
   glow(cr, 642, 128, 14, rgb{1, 0.25, 0.2}, 0.8);
   for (double cx : {2520.0, 150.0}) {
@@ -400,7 +396,7 @@ void yard(cairo_t* cr, const light& L) {
 struct lurker {
   double x, y, s;  // between the eyes, and the size
 };
-const lurker lurkers[] = {{1520, 562, 1.0}, {1774, 440, 0.9}, {1964, 600, 1.0}, {330, 300, 0.8},
+const lurker lurkers[] = {{1520, 562, 1.0}, {1730, 456, 0.9}, {1964, 600, 1.0}, {330, 300, 0.8},
                           {560, 596, 0.9},  {2398, 560, 0.9}, {1120, 650, 0.8}, {2660, 500, 0.7}};
 
 // Eyes and a grin glowing in the dark.
@@ -475,13 +471,10 @@ double lampstrength(int i, double x, double y) {
 
 // The yard under the lamps: each pixel's colour times the light that reaches it.
 void lightup(cairo_surface_t* s) {
-  cairo_surface_flush(s);
-  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-  int stride = cairo_image_surface_get_stride(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  for (int y = 0; y < h; y++) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-    for (int x = 0; x < w; x++) {
+  pixelgrid g = pixelsof(s);
+  for (int y = 0; y < g.h; y++) {
+    uint32_t* row = g.row(y);
+    for (int x = 0; x < g.w; x++) {
       uint32_t p = row[x];
       int a = p >> 24;
       if (a == 0) continue;
@@ -489,12 +482,12 @@ void lightup(cairo_surface_t* s) {
       for (int i = 1; i <= lampcount; i++) I += lampstrength(i, x, y);
       I = I / (1 + 0.45 * I);
       double kr = 0.3 + 0.86 * I, kg = 0.31 + 0.76 * I, kb = 0.42 + 0.5 * I;
-      int r = std::min(a, int(((p >> 16) & 255) * kr)), g = std::min(a, int(((p >> 8) & 255) * kg)),
+      int r = std::min(a, int(((p >> 16) & 255) * kr)), gg = std::min(a, int(((p >> 8) & 255) * kg)),
           b = std::min(a, int((p & 255) * kb));
-      row[x] = (uint32_t(a) << 24) | (uint32_t(r) << 16) | (uint32_t(g) << 8) | uint32_t(b);
+      row[x] = (uint32_t(a) << 24) | (uint32_t(r) << 16) | (uint32_t(gg) << 8) | uint32_t(b);
     }
   }
-  cairo_surface_mark_dirty(s);
+  g.done();
 }
 
 // The beams and the lit lamps themselves, over the lit yard.
@@ -528,42 +521,33 @@ void lamppicture(cairo_surface_t* lit, int i) {
   double left = lampx[i] - w / 2.0, top = lampy[i] - h / 2.0;
   cairo_set_source_surface(cr, lit, -left, -top);
   cairo_paint(cr);
-  cairo_surface_t* s = cairo_get_target(cr);
-  cairo_surface_flush(s);
-  int stride = cairo_image_surface_get_stride(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
+  pixelgrid g = pixelsof(cairo_get_target(cr));
   for (int y = 0; y < h; y++) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
+    uint32_t* row = g.row(y);
     for (int x = 0; x < w; x++) {
       double dx = x + left - lampx[i], dy = y + top - lampy[i];
       double d = std::hypot(dx, dy * (dy > 0 ? downk : upk)) / reach[i];
       double m = std::clamp((1 - d) / 0.6, 0.0, 1.0);
-      m = m * m * (3 - 2 * m);
-      uint32_t p = row[x];
-      auto sc = [&](uint32_t v) { return uint32_t(v * m + 0.5); };
-      row[x] = (sc(p >> 24) << 24) | (sc((p >> 16) & 255) << 16) | (sc((p >> 8) & 255) << 8) | sc(p & 255);
+      row[x] = fadepixel(row[x], m * m * (3 - 2 * m));
     }
   }
-  cairo_surface_mark_dirty(s);
+  g.done();
   artsave(cr, "story/8/l" + std::to_string(i) + ".png");
 }
 
 // Pure black is masked out of the game's JPEGs: keep the darkest night just above it.
 void nopureblack(cairo_surface_t* s) {
-  cairo_surface_flush(s);
-  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-  int stride = cairo_image_surface_get_stride(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  for (int y = 0; y < h; y++) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-    for (int x = 0; x < w; x++) {
+  pixelgrid g = pixelsof(s);
+  for (int y = 0; y < g.h; y++) {
+    uint32_t* row = g.row(y);
+    for (int x = 0; x < g.w; x++) {
       uint32_t p = row[x];
-      uint32_t r = std::max<uint32_t>((p >> 16) & 255, 12), g = std::max<uint32_t>((p >> 8) & 255, 12),
+      uint32_t r = std::max<uint32_t>((p >> 16) & 255, 12), gg = std::max<uint32_t>((p >> 8) & 255, 12),
                b = std::max<uint32_t>(p & 255, 18);
-      row[x] = 0xff000000u | (r << 16) | (g << 8) | b;
+      row[x] = 0xff000000u | (r << 16) | (gg << 8) | b;
     }
   }
-  cairo_surface_mark_dirty(s);
+  g.done();
 }
 
 void shipyardscene() {
@@ -584,7 +568,9 @@ void shipyardscene() {
     artdone(dim);
   }
   // what the moon gives: a cold wash from the upper right
-  glow(cr, 2300, 0, 1500, rgb{0.45, 0.5, 0.85}, 0.12);
+  glow(cr, 2300, 0, 1500, rgb{0.45, 0.5, 0.85}, 0.16);
+  // and the town's warm glow behind the yard's wall, far off on the left
+  glow(cr, 300, groundback - 80, 500, rgb{1.0, 0.6, 0.35}, 0.12);
   // the generator and the socket catch a little moonlight, and show their tiny lamps
   glow(cr, genx, geny - 10, 150, rgb{0.5, 0.56, 0.8}, 0.12);
   glow(cr, socketx, socketface, 60, rgb{0.5, 0.56, 0.8}, 0.12);
@@ -598,8 +584,8 @@ void shipyardscene() {
   savehalves(cr, "story/8/bga.jpg", "story/8/bgb.jpg");
   // the lit yard: the chest stands open and empty, the cable is plugged in, the lurkers are
   // caught; the lamps' light on all of it, their beams and their glare
+  // (no sky in it: the lamps' pictures lie over the background's own sky)
   cairo_t* lit = artnew(scenew, sceneh);
-  nightsky(lit);
   chestbody(colour, L);
   chestlid(colour, 102, L);
   pluggedcable(colour, socketx, sockety, L);

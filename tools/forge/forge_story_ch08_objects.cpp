@@ -43,19 +43,16 @@ void saveglowatnight(cairo_t* cr, const std::string& path, double lift) {
 }  // namespace
 
 void nightfall(cairo_surface_t* s, double lift) {
-  cairo_surface_flush(s);
-  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-  int stride = cairo_image_surface_get_stride(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
+  pixelgrid g = pixelsof(s);
   // each channel of an opaque pixel through a table; the few half-covered ones computed
-  const double k[3] = {0.2 * lift, 0.22 * lift, 0.36 * lift};
+  const double k[3] = {0.23 * lift, 0.25 * lift, 0.4 * lift};
   auto dim = [](double t, double kk) { return std::min(1.0, kk * (0.7 * t + 0.3 * std::sqrt(t))); };
   uint8_t table[3][256];
   for (int c = 0; c < 3; c++)
     for (int v = 0; v < 256; v++) table[c][v] = uint8_t(dim(v / 255.0, k[c]) * 255 + 0.5);
-  for (int y = 0; y < h; y++) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-    for (int x = 0; x < w; x++) {
+  for (int y = 0; y < g.h; y++) {
+    uint32_t* row = g.row(y);
+    for (int x = 0; x < g.w; x++) {
       uint32_t p = row[x];
       int a = p >> 24;
       if (a == 0) continue;
@@ -65,7 +62,7 @@ void nightfall(cairo_surface_t* s, double lift) {
       row[x] = (uint32_t(a) << 24) | (uint32_t(ch[0]) << 16) | (uint32_t(ch[1]) << 8) | uint32_t(ch[2]);
     }
   }
-  cairo_surface_mark_dirty(s);
+  g.done();
 }
 
 // ---- the generator ------------------------------------------------------------------------------

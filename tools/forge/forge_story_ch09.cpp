@@ -479,7 +479,21 @@ void jettyscene() {
   rope(cr, {{644, 534}, {700, 560}, {760, 600}}, 6, rgb{0.7, 0.6, 0.44}, L);
   signpost(cr, 560, 700, L);
   crate(cr, 160, 700, 110, 80, col::wood, L, 9210, "CARGO");
+  crate(cr, 176, 620, 84, 60, artshade(col::wood, 1.1), L, 9215);
   barrel(cr, 250, 720, 56, 74, pal::teal, L, 9211);
+  net(cr, {226, 648}, {330, 700}, 30, rgb{0.72, 0.68, 0.56}, 9216);
+  ropecoil(cr, 420, 736, 36, rgb{0.7, 0.6, 0.44}, L);
+  sittinggull(cr, 690, 318, 36, L);
+  for (int i = 0; i < 3; i++) {  // puddles left by the fog
+    double px = 300 + i * 170, py = 600 + (i % 2) * 70;
+    ellipse(cr, px, py, 60 - i * 8, 8);
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, py - 8, 0, py + 8);
+    cairo_pattern_add_color_stop_rgba(g, 0, 0.8, 0.74, 0.86, 0.55);
+    cairo_pattern_add_color_stop_rgba(g, 1, 0.3, 0.3, 0.44, 0.5);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
   haze(cr, W, 560, sceneh, rgb{0.16, 0.2, 0.32}, 0, 0.35);
   vignette(cr, W, sceneh, 0.28);
   grain(cr, 0.025, 9299);

@@ -20,7 +20,7 @@ namespace {
 
 constexpr int scenew = 2732, sceneh = 768;
 constexpr double horizon = 362;
-constexpr double sunx = 560, sunr = 66;
+constexpr double sunx = 600, sunr = 66;
 constexpr double deckback = 606, deckfront = 668, fascia = 692, pierleft = 1440;
 // The far ship: her picture, and where her own middle sits in it (the turning handle).
 constexpr int shipw = 340, shiph = 210;
@@ -59,27 +59,55 @@ void sun(cairo_t* cr) {
   cairo_restore(cr);
 }
 
-// The headland on the far left with its lighthouse, black against the glow.
+// The headland on the far left: a grassy bluff lit along its top by the sunset, a cottage with
+// its window lit, rocks at its foot, and the lighthouse on its own rock at the point.
 void headland(cairo_t* cr, const light& L) {
+  const rgb land{0.3, 0.18, 0.34}, grass{0.36, 0.3, 0.36};
   cairo_new_path(cr);
-  cairo_move_to(cr, -20, horizon + 30);
-  curve(cr, {{-20, 250}, {80, 236}, {190, 268}, {300, 320}, {420, horizon + 4}});
-  cairo_line_to(cr, 420, horizon + 30);
+  curve(cr, {{-20, 232}, {60, 222}, {150, 236}, {230, 268}, {300, 300}, {360, 334}, {430, horizon + 4}});
+  cairo_line_to(cr, 430, horizon + 30);
+  cairo_line_to(cr, -20, horizon + 30);
   cairo_close_path(cr);
-  flat(cr, rgb{0.24, 0.14, 0.3}, 0);
-  lighthouse(cr, 120, 244, 110, true, -14, L);
-  for (int i = 0; i < 6; i++) {  // rocks at its foot
-    ellipse(cr, 40 + i * 70, horizon + 16 + (i % 2) * 8, 44, 18);
-    paint(cr, rgb{0.3, 0.18, 0.34}, L, 80, 2.5);
+  cairo_path_t* shape = cairo_copy_path(cr);
+  paintgrad(cr, grass, land, L, 400, 3);
+  cairo_save(cr);
+  cairo_append_path(cr, shape);
+  cairo_clip(cr);
+  // strata of rock showing through the turf, darker towards the water
+  for (int i = 0; i < 5; i++) {
+    double y = 270 + i * 20;
+    inkline(cr, {{-10, y + 10}, {120, y - 4}, {260, y + 6}, {420, y + 2}}, 1.4, 0.35);
   }
+  haze(cr, 440, 300, horizon + 30, rgb{0.16, 0.08, 0.2}, 0, 0.45);
+  cairo_restore(cr);
+  cairo_path_destroy(shape);
+  grasstufts(cr, -10, 130, 232, 10, rgb{0.5, 0.4, 0.42}, 10104, 0.8);
+  // the cottage on the bluff
+  const double hx = 40, hy = 232;
+  cairo_rectangle(cr, hx, hy - 40, 60, 40);
+  paint(cr, rgb{0.5, 0.36, 0.44}, L, 60, 2.5);
+  poly(cr, {{hx - 8, hy - 40}, {hx + 30, hy - 66}, {hx + 68, hy - 40}});
+  paint(cr, rgb{0.36, 0.2, 0.3}, L, 76, 2.5);
+  glow(cr, hx + 18, hy - 22, 24, col::windowlit, 0.5);
+  cairo_rectangle(cr, hx + 10, hy - 30, 16, 14);
+  flat(cr, col::windowlit, 2);
+  cairo_rectangle(cr, hx + 50, hy - 72, 9, 20);
+  paint(cr, rgb{0.36, 0.2, 0.3}, L, 9, 2);
+  for (int i = 0; i < 7; i++) {  // rocks at its foot, the lighthouse's rock at the point
+    ellipse(cr, 30 + i * 62, horizon + 12 + (i % 2) * 8, 40 + (i % 3) * 8, 16);
+    paint(cr, rgb{0.34, 0.2, 0.36}, L, 80, 2.5);
+  }
+  blob(cr, {{400, horizon + 14}, {410, 318}, {450, 300}, {490, 316}, {500, horizon + 14}}, 0.8);
+  paint(cr, rgb{0.36, 0.22, 0.38}, L, 100, 3);
+  lighthouse(cr, 452, 306, 96, true, 12, L);
 }
 
 // Morgavelle on its hill behind the pier, the windows lit, the church spire.
 void hometown(cairo_t* cr, const light& L) {
   cairo_new_path(cr);
-  cairo_move_to(cr, 1900, horizon + 10);
   curve(cr, {{1900, horizon}, {2100, 320}, {2320, 262}, {2560, 240}, {2760, 236}});
   cairo_line_to(cr, 2760, horizon + 10);
+  cairo_line_to(cr, 1900, horizon + 10);
   cairo_close_path(cr);
   flat(cr, rgb{0.3, 0.18, 0.36}, 0);
   rng r(10111);

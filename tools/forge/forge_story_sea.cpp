@@ -45,26 +45,28 @@ void water(cairo_t* cr, double x0, double x1, double y0, double y1, rgb far, rgb
     double len = 8 + 150 * t * t + 20 * t, thick = 0.7 + 3.2 * t;
     rgb c = artmix(far, near, std::min(1.0, t * 1.4));
     for (double x = x0 - r.range(0, len * 2); x < x1 + len;) {
-      double l = len * r.range(0.5, 1.3), bow = (2 + 6 * t) * amp * r.range(0.5, 1.2);
+      // patches of brighter and calmer water drift across the surface
+      double patch = 0.55 + 0.45 * std::sin(x * 0.0041 + y * 0.023) * std::sin(x * 0.0017 - y * 0.011 + 1.3);
+      double l = len * r.range(0.4, 1.4), bow = (1 + 5 * t) * amp * r.range(0.4, 1.2);
       double yy = y + r.range(-1.5, 1.5) * (1 + 4 * t);
       // a crest: lit on top ...
       cairo_move_to(cr, x, yy);
       cairo_curve_to(cr, x + l * 0.3, yy - bow, x + l * 0.7, yy - bow, x + l, yy);
-      artsetcolor(cr, artshade(c, 1.32), r.range(0.35, 0.7) * (0.5 + 0.5 * amp));
+      artsetcolor(cr, artshade(c, 1.32), r.range(0.3, 0.7) * (0.45 + 0.55 * amp) * patch);
       cairo_set_line_width(cr, thick);
       cairo_stroke(cr);
       // ... and its trough in shadow
-      if (t > 0.15) {
+      if (t > 0.15 && r.chance(0.7)) {
         cairo_move_to(cr, x + l * 0.5, yy + thick * 1.6);
         cairo_curve_to(cr, x + l * 0.7, yy + thick * 1.6 + bow * 0.6, x + l * 1.1, yy + thick * 1.6 + bow * 0.6,
                        x + l * 1.3, yy + thick * 1.6);
-        artsetcolor(cr, artshade(c, 0.72), r.range(0.3, 0.55) * amp);
+        artsetcolor(cr, artshade(c, 0.72), r.range(0.25, 0.55) * amp * (1.2 - patch * 0.5));
         cairo_set_line_width(cr, thick * 0.9);
         cairo_stroke(cr);
       }
-      x += l * r.range(1.3, 2.6);
+      x += l * r.range(1.2, 3.4);
     }
-    y += 2.5 + 26 * t * t + 3 * t;
+    y += (2.5 + 26 * t * t + 3 * t) * r.range(0.75, 1.25);
   }
   cairo_restore(cr);
 }
@@ -93,42 +95,40 @@ void fogbank(cairo_t* cr, double x0, double x1, double y, double h, rgb c, doubl
   for (double x = x0; x < x1;) {
     double rx = h * r.range(1.2, 2.6), ry = h * r.range(0.35, 0.6);
     double cy = y + r.range(-0.25, 0.25) * h;
-    cairo_save(cr);
-    cairo_translate(cr, x, cy);
-    cairo_scale(cr, rx, ry);
-    cairo_pattern_t* g = cairo_pattern_create_radial(0, 0, 0, 0, 0, 1);
-    double a = alpha * r.range(0.6, 1.0);
-    cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, a);
-    cairo_pattern_add_color_stop_rgba(g, 0.55, c.r, c.g, c.b, a * 0.6);
-    cairo_pattern_add_color_stop_rgba(g, 1, c.r, c.g, c.b, 0);
-    cairo_set_source(cr, g);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
-    cairo_restore(cr);
+    lightpool(cr, x, cy, rx, ry, c, alpha * r.range(0.6, 1.0));
     x += rx * r.range(0.5, 0.9);
   }
   cairo_restore(cr);
 }
 
-void fadeedges(cairo_surface_t* s, int margin) {
+pixelgrid pixelsof(cairo_surface_t* s) {
   cairo_surface_flush(s);
-  int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-  int stride = cairo_image_surface_get_stride(s);
-  uint8_t* data = cairo_image_surface_get_data(s);
-  for (int y = 0; y < h; y++) {
-    uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-    for (int x = 0; x < w; x++) {
-      int d = std::min(std::min(x, w - 1 - x), std::min(y, h - 1 - y));
+  return {s, cairo_image_surface_get_data(s), cairo_image_surface_get_width(s), cairo_image_surface_get_height(s),
+          cairo_image_surface_get_stride(s)};
+}
+
+void fadeedges(cairo_surface_t* s, int margin) {
+  pixelgrid g = pixelsof(s);
+  for (int y = 0; y < g.h; y++) {
+    uint32_t* row = g.row(y);
+    for (int x = 0; x < g.w; x++) {
+      int d = std::min(std::min(x, g.w - 1 - x), std::min(y, g.h - 1 - y));
       if (d >= margin) continue;
       double k = std::clamp((d - 1.0) / (margin - 1.0), 0.0, 1.0);
-      k = k * k * (3 - 2 * k);
-      uint32_t p = row[x];
-      auto sc = [&](uint32_t v) { return uint32_t(v * k + 0.5); };
-      row[x] = (sc(p >> 24) << 24) | (sc((p >> 16) & 255) << 16) | (sc((p >> 8) & 255) << 8) | sc(p & 255);
+      row[x] = fadepixel(row[x], k * k * (3 - 2 * k));
     }
   }
-  cairo_surface_mark_dirty(s);
+  g.done();
+}
+
+void rustrun(cairo_t* cr, double x, double y, double w, double len, double alpha) {
+  cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + len);
+  cairo_pattern_add_color_stop_rgba(g, 0, 0.52, 0.26, 0.15, alpha);
+  cairo_pattern_add_color_stop_rgba(g, 1, 0.52, 0.26, 0.15, 0);
+  cairo_set_source(cr, g);
+  cairo_rectangle(cr, x, y, w, len);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
 }
 
 void gull(cairo_t* cr, double x, double y, double s, double flap, rgb c) {
@@ -374,13 +374,7 @@ void container(cairo_t* cr, double x, double y, double w, double h, rgb c, const
   rng r(seed);
   for (int i = 0; i < int(w / 40); i++) {
     double sx = x0 + r.range(0, w), len = r.range(h * 0.1, h * 0.45);
-    cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y0 + len);
-    cairo_pattern_add_color_stop_rgba(g, 0, 0.5, 0.26, 0.16, 0.5);
-    cairo_pattern_add_color_stop_rgba(g, 1, 0.5, 0.26, 0.16, 0);
-    cairo_set_source(cr, g);
-    cairo_rectangle(cr, sx, y0, r.range(2, 5), len);
-    cairo_fill(cr);
-    cairo_pattern_destroy(g);
+    rustrun(cr, sx, y0, r.range(2, 5), len, 0.5);
   }
   vband(cr, x0, x0 + w, y - h * 0.25, y, pal::ink, 0, 0.35);
   cairo_restore(cr);

@@ -29,6 +29,24 @@ void gull(cairo_t* cr, double x, double y, double s, double flap, rgb c);
 // A sitting gull facing left (the harbour's most faithful resident), feet at (x, y).
 void sittinggull(cairo_t* cr, double x, double y, double s, const light& L);
 
+// A run of rust down from (x, y): `len` long, fading out as it goes.
+void rustrun(cairo_t* cr, double x, double y, double w, double len, double alpha);
+
+// The pixels of an image surface (premultiplied ARGB), flushed for reading and writing.
+struct pixelgrid {
+  cairo_surface_t* s;
+  uint8_t* data;
+  int w, h, stride;
+  uint32_t* row(int y) const { return reinterpret_cast<uint32_t*>(data + size_t(y) * stride); }
+  void done() const { cairo_surface_mark_dirty(s); }  // after changing them
+};
+pixelgrid pixelsof(cairo_surface_t* s);
+// One premultiplied pixel with every channel scaled by k (0..1).
+inline uint32_t fadepixel(uint32_t p, double k) {
+  auto sc = [k](uint32_t v) { return uint32_t(v * k + 0.5); };
+  return (sc(p >> 24) << 24) | (sc((p >> 16) & 255) << 16) | (sc((p >> 8) & 255) << 8) | sc(p & 255);
+}
+
 // Light pictures (beams, pools, halos) fade to nothing over the last `margin` pixels at each
 // edge of their surface, so none of them ends in a visible line.
 void fadeedges(cairo_surface_t* s, int margin);
