@@ -290,8 +290,8 @@ TEST_F(StoryArt, ThingsStandWhereTheirScenesLookForThem) {
 //
 // Ideas for tests:
 // - the jetty's lamp at its end stands clear of the ship's name and door at rest
-// - the crane lights' bulbs land on the dark bulbs the background paints under the eave
 // - each yard lamp's picture is the background's own yard where its light has not reached
+// - the ship's water band matches the sea where she comes to rest
 
 namespace {
 
@@ -499,5 +499,60 @@ TEST_F(StoryArt, HarbourThingsFitWhereTheirScenesPutThem) {
     EXPECT_LT(px(bga, x, 40)[3], 128) << x;
     EXPECT_TRUE(solidat(bga, x, 760)) << x;
     EXPECT_TRUE(solidat(bgb, x, 760)) << x;
+  }
+}
+
+namespace {
+
+// Luma edges (how sharply brightness changes) of a scene half pair at scene (x, y).
+double sceneluma(const Image& a, const Image& b, int x, int y) {
+  const Image& img = x < 1366 ? a : b;
+  int lx = x < 1366 ? x : x - 1366;
+  if (lx < 0 || y < 0 || lx >= img->picw || y >= img->pich) return 0;
+  return luma(px(img, lx, y));
+}
+
+// How well a lit picture's edges fall on the background's edges when it is drawn centred on
+// (cx, cy) and shifted by (dx, dy): the correlation of their edge strengths over the
+// picture's solid pixels. A lit piece drawn over its dark self peaks at no shift.
+double edgematch(const Image& pic, const Image& bga, const Image& bgb, int cx, int cy, int dx, int dy) {
+  int left = cx - pic->picw / 2 + dx, top = cy - pic->pich / 2 + dy;
+  double sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+  int n = 0;
+  for (int y = 1; y + 1 < pic->pich; y += 2)
+    for (int x = 1; x + 1 < pic->picw; x += 2) {
+      if (px(pic, x, y)[3] < 250 || px(pic, x + 1, y)[3] < 250 || px(pic, x, y + 1)[3] < 250) continue;
+      double ea = std::fabs(luma(px(pic, x + 1, y)) - luma(px(pic, x, y))) + std::fabs(luma(px(pic, x, y + 1)) - luma(px(pic, x, y)));
+      int X = left + x, Y = top + y;
+      double b0 = sceneluma(bga, bgb, X, Y);
+      double eb = std::fabs(sceneluma(bga, bgb, X + 1, Y) - b0) + std::fabs(sceneluma(bga, bgb, X, Y + 1) - b0);
+      sa += ea, sb += eb, saa += ea * ea, sbb += eb * eb, sab += ea * eb;
+      n++;
+    }
+  if (n < 50) return 0;
+  double va = saa / n - (sa / n) * (sa / n), vb = sbb / n - (sb / n) * (sb / n);
+  return (sab / n - (sa / n) * (sb / n)) / std::sqrt(std::max(1e-12, va * vb));
+}
+
+}  // namespace
+
+TEST_F(StoryArt, LitPiecesFallOnTheirDarkSelvesInTheBackground) {
+  // what lights up is drawn over the very lamp, crane or yard the background paints unlit
+  struct lit {
+    const char* path;
+    int chapter, x, y;
+  };
+  const lit pieces[] = {{"story/7/lamplight.png", 7, 985, 230}, {"story/7/cranelights.png", 7, 1429, 271},
+                        {"story/7/cranelight.png", 7, 1789, 211}, {"story/8/gen-glow.png", 8, 727, 605},
+                        {"story/8/l4.png", 8, 1497, 270},         {"story/8/l7.png", 8, 1574, 605},
+                        {"story/8/l1.png", 8, 1856, 452}};
+  for (const lit& p : pieces) {
+    std::string f = "story/" + std::to_string(p.chapter) + "/";
+    Image pic = rawpicture(p.path), bga = rawpicture(f + "bga.jpg"), bgb = rawpicture(f + "bgb.jpg");
+    ASSERT_TRUE(pic && bga && bgb) << p.path;
+    double here = edgematch(pic, bga, bgb, p.x, p.y, 0, 0);
+    EXPECT_GT(here, 0.3) << p.path << " does not match the background under it";
+    for (auto [dx, dy] : {std::pair{-6, 0}, {6, 0}, {0, -6}, {0, 6}})
+      EXPECT_GT(here, edgematch(pic, bga, bgb, p.x, p.y, dx, dy)) << p.path << " fits better shifted by " << dx << "," << dy;
   }
 }
