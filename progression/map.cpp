@@ -1,4 +1,5 @@
 #include "progression/map.h"
+#include "story/story.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
 #include "progression/shop.h"
@@ -11,6 +12,7 @@
 #include "shell/menu.h"
 #include "shell/profiles.h"
 #include "shell/state.h"
+#include "solitaire/game.h"
 #include "solitaire/levels.h"
 #include "solitaire/state.h"
 #include "story/storymap.h"
@@ -21,7 +23,7 @@
 #include <cmath>
 
 // Sounds of the map, by their number in the sound table.
-enum { SFX_MAPENTER = 6, SFX_CLICK = 13, SFX_LEVELCHOSEN = 32, SFX_STAGEDONE = 52 };
+enum { SFX_MAPENTER = 6, SFX_LEVELCHOSEN = 32, SFX_STAGEDONE = 52 };  // the click is the table's own
 
 // Layout (pixels, relative to the centre unless noted).
 inline constexpr int mapcolumnstep = 330;   // between the three stage columns of a page
@@ -102,17 +104,6 @@ void deletemapstuff_dynamic() {
   mappicimg.fill(nullptr);
 }
 
-void clearsavedround() {
-  if (!mapplayerok()) return;
-  savedgame[player] = 0;
-  failcount[player] = 0;
-  roundtime[player] = 0;
-  bestcombo[player] = 0;
-  pointsfactor[player] = 1;
-  dealcount[player] = 1;
-  roundpoints = 0;
-}
-
 void sanemapprogress() {
   if (hookstage < 0 || hookstage > mapstages) hookrun = hookstage = 0;
   if (!mapplayerok()) return;
@@ -150,6 +141,7 @@ void instadventuremap() {
   deletemenustuff_dynamic();
   deleteshopstuff();
   deletetitlebg();
+  deletestorystuff_dynamic();
   loadmapstuff_dynamic();
   sanemapprogress();
   stage = mapplayerok() ? stageof(toplevel[player]) : 1;

@@ -60,7 +60,6 @@ void shopsparkles();
 void drawmaphint();
 void maphook(int x, int y, int s);
 void drawmappopup();      // the unfinished-round question (popup 442), drawn by the map itself
-void clearsavedround();   // drops the player's unfinished round and its round values
 void sanemapprogress();   // pulls maplevel and toplevel of the current player into the map's range
 int mapmarkerof(int stars);  // the marker picture for a level's result
 void resetmapstate();     // every map value as on a fresh entry, no hook armed (tests)

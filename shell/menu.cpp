@@ -1,4 +1,5 @@
 #include "shell/menu.h"
+#include "story/story.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
 #include "progression/map.h"
@@ -92,6 +93,7 @@ void instmenu() {
   deletegamestuff_dynamic();
   deletemapstuff_dynamic();
   deleteshopstuff();
+  deletestorystuff_dynamic();
   deletegamebg();
   if (prevscreen != SCREEN_LOADING) deleteloadstuff_dynamic();  // left over when the menu was left early
   loadmenustuff_dynamic();

@@ -1,4 +1,5 @@
 #include "solitaire/game.h"
+#include "story/story.h"
 #include "presentation/effects.h"
 #include "presentation/sound.h"
 #include "progression/map.h"
@@ -392,6 +393,7 @@ void instgame() {
   // have any).
   deleteloadstuff_dynamic();
   deletemenustuff_dynamic();
+  deletestorystuff_dynamic();
   deletetitlebg();
   if (from != SCREEN_GAME) loadgamestuff_dynamic();
   pointsflash = 0;

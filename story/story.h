@@ -1,6 +1,7 @@
 // The story screen (screen 18): a chapter's painted scene, its text panel, the speech bubbles
 // and the objects that can be clicked, and the way into the next round.
 #pragma once
+#include "presentation/effects.h"  // storyrain: the raindrop the effects layer draws
 #include "runtime/runtime.h"
 #include <array>
 #include <string>
@@ -28,8 +29,7 @@ inline int bubblelife = 0;  // frames it lasts
 
 // ---- Pictures: loadstorystuff_dynamic .. deletestorystuff_dynamic; every chapter reuses the slots ----
 inline Image storytextfield;  // the text panel (centred)
-inline Image storyhome, storysky1, storysky2, storybga, storybgb, storysun, storynews, storyballoon, storycensored,
-    storyrain;
+inline Image storyhome, storysky1, storysky2, storybga, storybgb, storysun, storynews, storyballoon, storycensored;
 inline std::array<Image, 6> storycloud;  // 1..5
 inline std::array<Image, 5> storychar;   // 1..4
 inline std::array<std::array<Image, storyslots>, storyslots> storypic;  // [object][variant]
