@@ -22,7 +22,7 @@ struct storysoundfile {
 extern const std::array<storysoundfile, storysoundslots> storysoundfiles;
 
 // ---- Kept for the whole run (initsound) ----
-inline int soundok = 0;                          // 1 when the probe sound loaded at start
+inline int soundok = 0;                          // 1 when a real device plays and the probe sound loaded at start
 inline int nosoundshown = 0;                     // the main menu told the player there is no sound
 inline std::array<Sound, soundslots> sounds;     // the effect table, slot 0 unused
 inline std::array<int, soundslots> soundplayed;  // 1 when the entry started this frame (cleared by updatemusic)
