@@ -1,4 +1,3 @@
-#include "progression/startlevel.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
@@ -192,9 +191,6 @@ void resetsound() {
   curtrack = 0;
   for (Sound& s : gametrack) s.reset();
   winmusic.reset();
-  // Declared here until their screens exist.
-  selectedlevel = 1;
-  strikemode = 0;
 }
 
 Sound loadsnd(const std::string& name, int flags) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <fstream>
 #include <iterator>
 
@@ -16,14 +17,15 @@ uint32_t le32(const unsigned char* b) { return b[0] | b[1] << 8 | b[2] << 16 | u
 uint16_t le16(const unsigned char* b) { return uint16_t(b[0] | b[1] << 8); }
 
 // In-place radix-2 transform of re + i im; n a power of two. The bit reversal and the
-// twiddles are worked out once per size.
+// twiddles are worked out once per size (kept in a deque, so a plan stays where it is while
+// another size is added).
 struct Plan {
   size_t n = 0;
   std::vector<size_t> swapfrom, swapto;
   std::vector<double> c, s;  // cos and -sin of 2 pi k / n, k < n / 2
 };
 const Plan& plan(size_t n) {
-  thread_local std::vector<Plan> plans;
+  thread_local std::deque<Plan> plans;
   for (const Plan& p : plans)
     if (p.n == n) return p;
   Plan p;
@@ -65,6 +67,39 @@ void fft(double* re, double* im, size_t n) {
         re[a] += vr;
         im[a] += vi;
       }
+  }
+}
+
+// The transform of n real samples (n a power of two, at least 4), bins 0..n/2 into re and im
+// (each n/2 + 1 long), for the price of one complex transform of half the length: the even
+// samples go in as the real part, the odd ones as the imaginary part, and the two halves'
+// spectra are untangled afterwards (X[k] = E[k] + w^k O[k], w = e^(-2 pi i / n)).
+void realfft(const double* x, size_t n, double* re, double* im) {
+  const size_t h = n / 2;
+  for (size_t m = 0; m < h; m++) {
+    re[m] = x[2 * m];
+    im[m] = x[2 * m + 1];
+  }
+  fft(re, im, h);
+  re[h] = re[0];
+  im[h] = im[0];
+  const Plan& w = plan(n);
+  // bins k and h - k are untangled together, from the outside in
+  for (size_t k = 0; k <= h / 2; k++) {
+    size_t j = h - k;
+    double zr = re[k], zi = im[k], yr = re[j], yi = im[j];
+    double er = 0.5 * (zr + yr), ei = 0.5 * (zi - yi);  // E[k] = (Z[k] + conj Z[h-k]) / 2
+    double orr = 0.5 * (zi + yi), oi = -0.5 * (zr - yr);  // O[k] = (Z[k] - conj Z[h-k]) / 2i
+    double wr = k < h ? w.c[k] : -1.0, wi = k < h ? w.s[k] : 0.0;
+    re[k] = er + wr * orr - wi * oi;
+    im[k] = ei + wr * oi + wi * orr;
+    if (j != k) {
+      // E[h-k] = conj E[k], O[h-k] = conj O[k], and w^(h-k) = -conj w^k
+      double ejr = er, eji = -ei, ojr = orr, oji = -oi;
+      double vr = j < h ? w.c[j] : -1.0, vi = j < h ? w.s[j] : 0.0;
+      re[j] = ejr + vr * ojr - vi * oji;
+      im[j] = eji + vr * oji + vi * ojr;
+    }
   }
 }
 
@@ -158,9 +193,9 @@ Pcm decode(const std::string& path) {
 
 std::vector<double> powerspectrum(const std::vector<float>& x, size_t from, size_t n) {
   const std::vector<double>& w = hann(n);
-  std::vector<double> re(n), im(n, 0.0);
-  for (size_t i = 0; i < n; i++) re[i] = from + i < x.size() ? x[from + i] * w[i] : 0.0;
-  fft(re.data(), im.data(), n);
+  std::vector<double> in(n), re(n / 2 + 1), im(n / 2 + 1);
+  for (size_t i = 0; i < n; i++) in[i] = from + i < x.size() ? x[from + i] * w[i] : 0.0;
+  realfft(in.data(), n, re.data(), im.data());
   std::vector<double> p(n / 2 + 1);
   for (size_t k = 0; k <= n / 2; k++) p[k] = re[k] * re[k] + im[k] * im[k];
   return p;
@@ -215,21 +250,17 @@ std::vector<double> pitchtrack(const std::vector<float>& x, double strict) {
   if (x.size() < span) return track;
   double loudest = 0;
   for (size_t s = 0; s + span <= x.size(); s += trackhop) loudest = std::max(loudest, energy(x, s, span));
-  std::vector<double> re(n), im(n), d(maxlag + 1), cum(span + 1);
+  std::vector<double> in(n), re(n / 2 + 1), im(n / 2 + 1), d(maxlag + 1), cum(span + 1);
   for (size_t s = 0; s + span <= x.size(); s += trackhop) {
     double hz = 0, e = energy(x, s, span);
     if (e >= loudest * 1e-3 && e > 0) {
-      // the autocorrelation through the power spectrum: one transform there, one back
-      for (size_t i = 0; i < n; i++) {
-        re[i] = i < span ? x[s + i] : 0.0;
-        im[i] = 0;
-      }
-      fft(re.data(), im.data(), n);
-      for (size_t i = 0; i < n; i++) {
-        re[i] = re[i] * re[i] + im[i] * im[i];
-        im[i] = 0;
-      }
-      fft(re.data(), im.data(), n);  // real and even: forward is the inverse times n
+      // the autocorrelation through the power spectrum: the power is real and even, so its
+      // transform is n times the autocorrelation, and both transforms are of real samples
+      for (size_t i = 0; i < n; i++) in[i] = i < span ? x[s + i] : 0.0;
+      realfft(in.data(), n, re.data(), im.data());
+      for (size_t k = 0; k <= n / 2; k++) in[k] = re[k] * re[k] + im[k] * im[k];
+      for (size_t k = n / 2 + 1; k < n; k++) in[k] = in[n - k];
+      realfft(in.data(), n, re.data(), im.data());
       cum[0] = 0;
       for (size_t i = 0; i < span; i++) cum[i + 1] = cum[i] + double(x[s + i]) * x[s + i];
       // d(t): how far the frame differs from itself t samples later, over their overlap,
