@@ -1,4 +1,3 @@
-#include "progression/startlevel.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
@@ -160,13 +159,15 @@ void initsound() {
   if (storyclaim == 0) storyclaim = AllocChannel();
   musicchan = musicclaim;
   storychan = storyclaim;
-  // The probe: when the click cannot be loaded there is no usable output or no data.
+  // The probe: sound needs a real device (not the silent driver standing in for a missing
+  // one) and the click loaded from the data folder.
   soundok = 1;
-  if (!loadsnd("click.ogg", 1)) {
+  if (AudioFellBack() || !loadsnd("click.ogg", 1)) {
     soundok = 0;
     nosoundshown = 0;
   }
   soundplayed.fill(0);
+  for (Sound& s : sounds) s.reset();  // a second start leaves nothing of the first behind
   if (soundok == 1)
     for (int n = 1; n <= soundcount; n++)
       if (soundfiles[n][0] != '\0') sounds[n] = loadsnd(soundfiles[n], 0);
@@ -190,9 +191,6 @@ void resetsound() {
   curtrack = 0;
   for (Sound& s : gametrack) s.reset();
   winmusic.reset();
-  // Declared here until their screens exist.
-  selectedlevel = 1;
-  strikemode = 0;
 }
 
 Sound loadsnd(const std::string& name, int flags) {
@@ -277,7 +275,7 @@ void playmusic(const std::string& path, int flags) {
   lastfunc = "playmusic()";
   musicname = path;
   stopmusic();
-  musicsound = LoadSound("data\\" + path, flags);
+  musicsound = LoadMusic("data\\" + path, flags);  // opened, not decoded: it streams as it plays
   if (musicsound)
     cuemusic(musicsound);
   else
@@ -290,9 +288,9 @@ void loadgamemusic() {
   lastfunc = "loadgamemusic()";
   stopmusic();
   const trackpair& pair = stagetracks[((stage % 3) + 3) % 3];
-  gametrack[1] = LoadSound("data\\/music/ingame" + std::to_string(pair.first) + ".ogg", 0);
-  gametrack[2] = LoadSound("data\\/music/ingame" + std::to_string(pair.second) + ".ogg", 0);
-  winmusic = LoadSound("data\\/music/win.wav", 0);
+  gametrack[1] = LoadMusic("data\\/music/ingame" + std::to_string(pair.first) + ".ogg", 0);
+  gametrack[2] = LoadMusic("data\\/music/ingame" + std::to_string(pair.second) + ".ogg", 0);
+  winmusic = LoadMusic("data\\/music/win.wav", 0);
   Print("load game music and win music");
 }
 

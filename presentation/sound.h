@@ -22,19 +22,20 @@ struct storysoundfile {
 extern const std::array<storysoundfile, storysoundslots> storysoundfiles;
 
 // ---- Kept for the whole run (initsound) ----
-inline int soundok = 0;                          // 1 when the probe sound loaded at start
+inline int soundok = 0;                          // 1 when a real device plays and the probe sound loaded at start
 inline int nosoundshown = 0;                     // the main menu told the player there is no sound
 inline std::array<Sound, soundslots> sounds;     // the effect table, slot 0 unused
 inline std::array<int, soundslots> soundplayed;  // 1 when the entry started this frame (cleared by updatemusic)
 inline Channel musicchan = 0;  // the music's channel; every track is cued onto it
-inline Channel storychan = 0;  // the kept story sound's channel (replaced by each PlayS_story)
+inline Channel storychan = 0;  // the kept story sound's channel (replaced by each PlayS_story; dead once
+                               // that sound ended and its mixer slot went to another sound)
 // The two channels claimed from the mixer once per run; the runtime cannot give a channel
 // back, so a second initsound (tests, a restart of the sound) reuses them.
 inline Channel musicclaim = 0;
 inline Channel storyclaim = 0;
 
 // ---- Music (replaced by each playmusic / playgametrack) ----
-inline Sound musicsound;        // the track loaded by playmusic
+inline Sound musicsound;        // the track opened by playmusic, streamed from its file as it plays
 inline std::string musicname;   // its path as passed to playmusic
 inline int curtrack = 0;        // in-game track playing: 1, 2, or 99 for the win tune
 

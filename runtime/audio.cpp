@@ -1,5 +1,6 @@
 #include "runtime/audio.h"
 #include "runtime/stream.h"
+#include "runtime/testinput.h"
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <vorbis/vorbisfile.h>
@@ -7,27 +8,40 @@
 #include <cstring>
 #include <vector>
 
-// One runtime channel is one mixer channel (handle = mixer channel + 1).
-// Mixer channels are claimed by AllocChannel (kept for the caller) or taken free by PlaySound.
+// One runtime channel is one mixer channel (slot). A handle is the slot + 1 plus the slot's
+// generation times slotspan; the generation moves on whenever the slot is handed to a new
+// sound, so a handle kept after its sound ended never reaches the sound that came next.
+// Mixer slots are claimed by AllocChannel (kept for the caller) or taken free by PlaySound.
+// Streamed music plays through the mixer's one music stream; the slot that started it owns
+// the stream and its handle steers it like any other channel.
 struct SoundData {
   Mix_Chunk* chunk = nullptr;
+  Mix_Music* music = nullptr;  // streamed from its file
   bool loop = false;
   int frames = 0;
   ~SoundData() {
     if (chunk) Mix_FreeChunk(chunk);
+    if (music) Mix_FreeMusic(music);
   }
 };
 
 static bool audiook = false;
+static bool audiofellback = false;
+static std::string audiodriver;
 static int mixfreq = 44100, mixchannels = 2;
 static Uint16 mixformat = AUDIO_S16SYS;
 constexpr int channelcount = 96;
+constexpr int slotspan = 128;            // handle = slot + 1 + generation * slotspan
+constexpr int generationwrap = 1 << 22;  // keeps handles inside an int
 struct ChannelInfo {
   bool reserved = false;  // handed out by AllocChannel
+  int generation = 0;     // moves on each time the slot is handed to a new sound
   float volume = 1, pan = 0;
   std::shared_ptr<SoundData> playing;  // keeps the sound alive while it plays
 };
 static ChannelInfo channels[channelcount];
+static int streamslot = -1;       // the slot whose handle owns the music stream, -1 none
+static bool streamcued = false;   // the stream waits for ResumeChannel to start
 static std::atomic<float> mixpeak{0};
 
 static void postmix(void*, Uint8* stream, int len) {
@@ -51,34 +65,62 @@ static bool openmixer() {
   mixchannels = n;
   Mix_AllocateChannels(channelcount);
   Mix_SetPostMix(postmix, nullptr);
+  const char* d = SDL_GetCurrentAudioDriver();
+  audiodriver = d ? d : "";
   return true;
 }
 
 bool InitAudio() {
   if (audiook) return true;
+  audiofellback = false;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openmixer()) {
     audiook = true;
     return true;
   }
-  // No usable device: the dummy driver keeps everything working, silently.
+  // No usable device: the silent driver keeps everything working, and the game is told.
+  std::string why = SDL_GetError();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openmixer()) {
-    audiook = true;
-    return true;
+  // Above the environment's own choice, which is what just failed; only for this one open.
+  SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+  bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && openmixer();
+  SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+  if (!ok) {
+    Print("No sound at all: " + why + " / " + SDL_GetError());
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    audiodriver = "";
+    return false;
   }
-  return false;
+  Print("No sound device (" + why + "): the game plays silently");
+  audiook = true;
+  audiofellback = true;
+  return true;
 }
+
+static void nextgeneration(int i) { channels[i].generation = (channels[i].generation + 1) % generationwrap; }
 
 void EndAudio() {
   if (!audiook) return;
   Mix_HaltChannel(-1);
-  for (auto& c : channels) c = ChannelInfo();
+  Mix_HaltMusic();
+  streamslot = -1;
+  streamcued = false;
+  for (int i = 0; i < channelcount; i++) {
+    ChannelInfo& c = channels[i];
+    c.playing.reset();
+    c.volume = 1;
+    c.pan = 0;
+    if (!c.reserved) nextgeneration(i);  // claimed channels outlive a reopen, the rest do not
+  }
   Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
   audiook = false;
+  audiofellback = false;
+  audiodriver = "";
 }
 
 bool AudioOk() { return audiook; }
+bool AudioFellBack() { return audiofellback; }
+std::string AudioDriver() { return audiodriver; }
 
 // ---- Decoding ----
 
@@ -205,22 +247,77 @@ Sound LoadSound(const std::string& path, int flags) {
   return s;
 }
 
-int SoundSamples(const Sound& sound) { return sound ? sound->frames : 0; }
+Sound LoadMusic(const std::string& path, int flags) {
+  if (!audiook) return nullptr;
+  std::string real = ResolvePath(path);
+  SDL_RWops* rw = SDL_RWFromFile(real.c_str(), "rb");
+  if (!rw) return nullptr;
+  // Only Ogg Vorbis and RIFF WAV are music here; anything else would be guessed at.
+  uint8_t head[12] = {};
+  size_t got = SDL_RWread(rw, head, 1, sizeof head);
+  SDL_RWseek(rw, 0, RW_SEEK_SET);
+  Mix_MusicType type = MUS_NONE;
+  if (got >= 4 && std::memcmp(head, "OggS", 4) == 0) type = MUS_OGG;
+  if (got >= 12 && std::memcmp(head, "RIFF", 4) == 0 && std::memcmp(head + 8, "WAVE", 4) == 0) type = MUS_WAV;
+  if (type == MUS_NONE) {
+    SDL_RWclose(rw);
+    return nullptr;
+  }
+  Mix_Music* m = Mix_LoadMUSType_RW(rw, type, 1);  // closes rw, also on failure
+  if (!m) return nullptr;
+  double seconds = Mix_MusicDuration(m);
+  if (!(seconds > 0)) {
+    Mix_FreeMusic(m);
+    return nullptr;
+  }
+  Sound s = std::make_shared<SoundData>();
+  s->music = m;
+  s->loop = (flags & 1) != 0;
+  s->frames = int(seconds * mixfreq + 0.5);
+  return s;
+}
 
-static bool valid(Channel c) { return audiook && c >= 1 && c <= channelcount; }
+int SoundSamples(const Sound& sound) { return sound ? sound->frames : 0; }
+bool SoundStreamed(const Sound& sound) { return sound && sound->music; }
+
+static int slotof(Channel c) { return c % slotspan - 1; }
+static bool valid(Channel c) {
+  if (!audiook || c < 1) return false;
+  int i = slotof(c);
+  return i >= 0 && i < channelcount && channels[i].generation == c / slotspan;
+}
+static Channel handleof(int i) { return i + 1 + channels[i].generation * slotspan; }
+
+// True while the music stream belongs to slot i (cued, playing or paused).
+static bool holdsstream(int i) { return i == streamslot && (streamcued || Mix_PlayingMusic()); }
+
+static void haltstream() {
+  if (streamslot < 0) return;
+  Mix_HaltMusic();
+  channels[streamslot].playing.reset();
+  streamslot = -1;
+  streamcued = false;
+}
 
 Channel AllocChannel() {
   for (int i = 0; i < channelcount; i++)
-    if (!channels[i].reserved && !Mix_Playing(i)) {
+    if (!channels[i].reserved && !Mix_Playing(i) && !holdsstream(i)) {
       channels[i].reserved = true;
-      return i + 1;
+      nextgeneration(i);
+      return handleof(i);
     }
   return 0;
 }
 
+static int mixvolume(float v) { return int(v * MIX_MAX_VOLUME + 0.5f); }
+
 static void applymix(int i) {
   const ChannelInfo& c = channels[i];
-  Mix_Volume(i, int(c.volume * MIX_MAX_VOLUME + 0.5f));
+  if (i == streamslot) {
+    Mix_VolumeMusic(mixvolume(c.volume));  // the stream has no pan of its own
+    return;
+  }
+  Mix_Volume(i, mixvolume(c.volume));
   // The mixer drops panning when a channel ends, so it is set again after every start.
   float l = c.pan <= 0 ? 1 : 1 - c.pan, r = c.pan >= 0 ? 1 : 1 + c.pan;
   Mix_SetPanning(i, Uint8(l * 254 + 0.5f), Uint8(r * 254 + 0.5f));
@@ -228,25 +325,50 @@ static void applymix(int i) {
 
 static int freechannel() {
   for (int i = 0; i < channelcount; i++)
-    if (!channels[i].reserved && !Mix_Playing(i)) return i;
+    if (!channels[i].reserved && !Mix_Playing(i) && !holdsstream(i)) return i;
   return -1;
 }
 
+static void startstream(int i) {
+  streamcued = false;
+  Mix_VolumeMusic(mixvolume(channels[i].volume));
+  const SoundData& s = *channels[i].playing;
+  if (Mix_PlayMusic(s.music, s.loop ? -1 : 1) != 0) {
+    channels[i].playing.reset();
+    streamslot = -1;
+  }
+}
+
 static Channel start(const Sound& sound, Channel channel, bool paused) {
-  if (!audiook || !sound || !sound->chunk) return channel;
-  int i = valid(channel) ? channel - 1 : freechannel();
-  if (i < 0) return 0;
-  Mix_HaltChannel(i);
-  channels[i].playing = sound;
-  if (!valid(channel)) {
+  if (!audiook || !sound || (!sound->chunk && !sound->music)) return channel;
+  int i;
+  if (valid(channel)) {
+    i = slotof(channel);
+  } else {
+    i = freechannel();
+    if (i < 0) return 0;
+    nextgeneration(i);  // a new sound on a free slot: the slot's old handle dies here
     channels[i].volume = 1;
     channels[i].pan = 0;
+  }
+  Mix_HaltChannel(i);
+  if (i == streamslot || sound->music) haltstream();
+  channels[i].playing = sound;
+  if (sound->music) {
+    streamslot = i;
+    if (paused)
+      streamcued = true;  // nothing is decoded or heard until ResumeChannel
+    else
+      startstream(i);
+    if (streamslot != i) return 0;
+    applymix(i);
+    return handleof(i);
   }
   if (paused) Mix_Volume(i, 0);  // a cue must not leak samples before it is paused
   if (Mix_PlayChannel(i, sound->chunk, sound->loop ? -1 : 0) < 0) return 0;
   if (paused) Mix_Pause(i);
   applymix(i);
-  return i + 1;
+  return handleof(i);
 }
 
 Channel PlaySound(const Sound& sound, Channel channel) { return start(sound, channel, false); }
@@ -254,37 +376,66 @@ Channel CueSound(const Sound& sound, Channel channel) { return start(sound, chan
 
 void StopChannel(Channel c) {
   if (!valid(c)) return;
-  Mix_HaltChannel(c - 1);
-  channels[c - 1].playing.reset();
+  int i = slotof(c);
+  if (i == streamslot) haltstream();
+  Mix_HaltChannel(i);
+  channels[i].playing.reset();
 }
+
 void PauseChannel(Channel c) {
-  if (valid(c)) Mix_Pause(c - 1);
+  if (!valid(c)) return;
+  int i = slotof(c);
+  if (i != streamslot)
+    Mix_Pause(i);
+  else if (!streamcued)
+    Mix_PauseMusic();
 }
+
 void ResumeChannel(Channel c) {
-  if (valid(c)) Mix_Resume(c - 1);
+  if (!valid(c)) return;
+  int i = slotof(c);
+  if (i != streamslot)
+    Mix_Resume(i);
+  else if (streamcued)
+    startstream(i);
+  else if (Mix_PlayingMusic())
+    Mix_ResumeMusic();
 }
 
 void SetChannelVolume(Channel c, float v) {
   if (!valid(c)) return;
-  channels[c - 1].volume = v < 0 ? 0 : v > 1 ? 1 : v;
-  Mix_Volume(c - 1, int(channels[c - 1].volume * MIX_MAX_VOLUME + 0.5f));
+  int i = slotof(c);
+  channels[i].volume = v < 0 ? 0 : v > 1 ? 1 : v;
+  if (i == streamslot)
+    Mix_VolumeMusic(mixvolume(channels[i].volume));
+  else
+    Mix_Volume(i, mixvolume(channels[i].volume));
 }
 
 void SetChannelPan(Channel c, float p) {
   if (!valid(c)) return;
-  channels[c - 1].pan = p < -1 ? -1 : p > 1 ? 1 : p;
-  applymix(c - 1);
+  channels[slotof(c)].pan = p < -1 ? -1 : p > 1 ? 1 : p;
+  applymix(slotof(c));
 }
 
 int ChannelPlaying(Channel c) {
   if (!valid(c)) return 0;
-  return Mix_Playing(c - 1) && !Mix_Paused(c - 1) ? 1 : 0;
+  int i = slotof(c);
+  if (i == streamslot) return !streamcued && Mix_PlayingMusic() && !Mix_PausedMusic() ? 1 : 0;
+  return Mix_Playing(i) && !Mix_Paused(i) ? 1 : 0;
 }
 int ChannelPaused(Channel c) {
   if (!valid(c)) return 0;
-  return Mix_Playing(c - 1) && Mix_Paused(c - 1) ? 1 : 0;
+  int i = slotof(c);
+  if (i == streamslot) return streamcued || (Mix_PlayingMusic() && Mix_PausedMusic()) ? 1 : 0;
+  return Mix_Playing(i) && Mix_Paused(i) ? 1 : 0;
 }
-float ChannelVolume(Channel c) { return valid(c) ? channels[c - 1].volume : 0; }
-float ChannelPan(Channel c) { return valid(c) ? channels[c - 1].pan : 0; }
+float ChannelVolume(Channel c) { return valid(c) ? channels[slotof(c)].volume : 0; }
+float ChannelPan(Channel c) { return valid(c) ? channels[slotof(c)].pan : 0; }
 
 float MixPeak() { return mixpeak.exchange(0); }
+
+Channel testslotchannel(int slot) {
+  if (!audiook || slot < 1 || slot > channelcount) return 0;
+  return handleof(slot - 1);
+}

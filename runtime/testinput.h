@@ -1,6 +1,7 @@
 // Test interface: puts input straight into the runtime's own state and fakes the clock.
 // (Pushed system events would not update the state the game reads.)
 #pragma once
+#include "runtime/audio.h"
 #include <utility>
 #include <vector>
 
@@ -20,3 +21,7 @@ void testadvanceclock(int ms);
 void testdisplay(int desktopw, int desktoph, const std::vector<std::pair<int, int>>& modes);
 void testwindowsize(int w, int h);
 void testresetdisplay();  // a 1024 x 768 desktop offering only its own size; windows as asked
+
+// Audio: every mixer slot by number, so tests can look at all voices at once.
+constexpr int testmixerslots = 96;
+Channel testslotchannel(int slot);  // the live handle of mixer slot 1..96, 0 for none

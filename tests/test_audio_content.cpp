@@ -1,7 +1,7 @@
 // The forged sounds and music: every file the game loads is there, decodes at 44.1 kHz,
 // is audible, does not clip, starts and ends quietly, and the loops join without a click.
+#include "tests/soundanalysis.h"
 #include <gtest/gtest.h>
-#include <vorbis/vorbisfile.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,76 +14,11 @@
 
 namespace {
 
-struct Pcm {
-  bool ok = false;
-  long rate = 0;
-  int channels = 0;
-  std::vector<std::vector<float>> ch;  // samples per channel
-  double seconds() const { return ch.empty() || rate == 0 ? 0 : double(ch[0].size()) / rate; }
-};
-
-Pcm decodeogg(const std::string& path) {
-  Pcm p;
-  OggVorbis_File vf;
-  if (ov_fopen(path.c_str(), &vf) != 0) return p;
-  vorbis_info* vi = ov_info(&vf, -1);
-  p.rate = vi->rate;
-  p.channels = vi->channels;
-  p.ch.resize(p.channels);
-  int section = 0;
-  for (;;) {
-    float** pcm = nullptr;
-    long n = ov_read_float(&vf, &pcm, 4096, &section);
-    if (n < 0) {
-      ov_clear(&vf);
-      return p;
-    }
-    if (n == 0) break;
-    for (int c = 0; c < p.channels; c++) p.ch[c].insert(p.ch[c].end(), pcm[c], pcm[c] + n);
-  }
-  ov_clear(&vf);
-  p.ok = !p.ch.empty() && !p.ch[0].empty();
-  return p;
-}
+using listen::Pcm;
+using listen::decode;
 
 uint32_t le32(const unsigned char* b) { return b[0] | b[1] << 8 | b[2] << 16 | uint32_t(b[3]) << 24; }
 uint16_t le16(const unsigned char* b) { return uint16_t(b[0] | b[1] << 8); }
-
-// RIFF PCM reader: walks the chunks, takes "fmt " and "data".
-Pcm decodewav(const std::string& path) {
-  Pcm p;
-  std::ifstream in(path, std::ios::binary);
-  std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (b.size() < 12 || std::memcmp(b.data(), "RIFF", 4) != 0 || std::memcmp(b.data() + 8, "WAVE", 4) != 0) return p;
-  size_t pos = 12;
-  int bits = 0, format = 0;
-  while (pos + 8 <= b.size()) {
-    uint32_t len = le32(&b[pos + 4]);
-    const unsigned char* body = &b[pos + 8];
-    if (pos + 8 + len > b.size()) return p;
-    if (std::memcmp(&b[pos], "fmt ", 4) == 0 && len >= 16) {
-      format = le16(body);
-      p.channels = le16(body + 2);
-      p.rate = le32(body + 4);
-      bits = le16(body + 14);
-    } else if (std::memcmp(&b[pos], "data", 4) == 0) {
-      if (format != 1 || bits != 16 || p.channels < 1) return p;
-      p.ch.resize(p.channels);
-      size_t frames = len / (2 * p.channels);
-      for (size_t i = 0; i < frames; i++)
-        for (int c = 0; c < p.channels; c++)
-          p.ch[c].push_back(int16_t(le16(body + (i * p.channels + c) * 2)) / 32768.0f);
-      p.ok = frames > 0;
-      return p;
-    }
-    pos += 8 + len + (len & 1);
-  }
-  return p;
-}
-
-Pcm decode(const std::string& path) {
-  return path.size() > 4 && path.substr(path.size() - 4) == ".wav" ? decodewav(path) : decodeogg(path);
-}
 
 double rms(const std::vector<float>& x) {
   double s = 0;

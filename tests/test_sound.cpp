@@ -5,32 +5,23 @@
 // - a looping story sound (rain) still playing after its length, stopped by StopS_story
 // - the win tune after a won round and the fail tune after a lost one, through the game screen
 // - a window suspension in the middle of a track, resumed on the click that clears the sign
-#include "progression/startlevel.h"
+// - the no-sound notice after a device lost in the middle of a run (needs a driver that can fail late)
 #include "solitaire/extras.h"
+#include "tests/audiotestkit.h"
 #include "tests/harness.h"
+#include "tests/menukit.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"
 #include "shell/settings.h"
 #include "shell/state.h"
 #include <gtest/gtest.h>
 #include <chrono>
+#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <thread>
 
 namespace {
-
-constexpr int mixerchannels = 96;  // every channel handle the runtime can hand out
-
-// A RIFF PCM file (mono, 16 bit, 44.1 kHz): a square wave at half of full scale.
-std::string wavbytes(int frames) {
-  auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
-  auto le16 = [](uint16_t v) { return std::string{char(v), char(v >> 8)}; };
-  std::string data;
-  for (int i = 0; i < frames; i++) data += le16(uint16_t((i / 50) % 2 ? 16384 : -16384));
-  return "RIFF" + le32(36 + uint32_t(data.size())) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(44100) +
-         le32(88200) + le16(2) + le16(16) + "data" + le32(uint32_t(data.size())) + data;
-}
 
 // Length in frames of the stand-in for ingameN.ogg, so a test can tell the tracks apart.
 int ingameframes(int n) { return 22050 + 4410 * n; }
@@ -46,6 +37,7 @@ const std::string& fixturefolder() {
   for (int n = 1; n <= soundcount; n++)
     if (soundfiles[n][0] != '\0') writebytes(dir + "data/sound/" + soundfiles[n], second);
   for (int n = 1; n <= storysoundcount; n++) writebytes(dir + "data/sound/story/" + storysoundfiles[n].name, second);
+  writebytes(dir + "data/sound/story/beep.ogg", wavbytes(2205));  // story sound 58 is over in 50 ms
   for (const char* name : {"menu.ogg", "shop.ogg", "story.ogg", "ocean.ogg", "storyparty.ogg", "zombiecrowd.ogg",
                            "fail.wav", "win.wav"})
     writebytes(dir + "data/music/" + name, second);
@@ -55,29 +47,17 @@ const std::string& fixturefolder() {
 
 int voices() {
   int n = 0;
-  for (Channel c = 1; c <= mixerchannels; c++) n += ChannelPlaying(c);
+  for (int slot = 1; slot <= testmixerslots; slot++) n += ChannelPlaying(testslotchannel(slot));
   return n;
 }
 
 // The one channel playing besides the music and story channels, 0 when none.
 Channel effectvoice() {
-  for (Channel c = 1; c <= mixerchannels; c++)
+  for (int slot = 1; slot <= testmixerslots; slot++) {
+    Channel c = testslotchannel(slot);
     if (c != musicchan && c != storychan && ChannelPlaying(c)) return c;
-  return 0;
-}
-
-// Loudest mixed sample over a few mixer buffers (the dummy driver mixes in real time).
-// What was mixed before the call, even a buffer still in flight, is not counted.
-float listen() {
-  MixPeak();
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  MixPeak();
-  float peak = 0;
-  for (int i = 0; i < 40; i++) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    peak = std::max(peak, MixPeak());
   }
-  return peak;
+  return 0;
 }
 
 class Sound : public ::testing::Test {
@@ -86,7 +66,7 @@ class Sound : public ::testing::Test {
   void SetUp() override {
     headlessstart();
     if (!AudioOk()) GTEST_SKIP() << "no audio driver, not even the dummy one";
-    for (Channel c = 1; c <= mixerchannels; c++) StopChannel(c);
+    stopallvoices();
     home = std::filesystem::current_path();
     ASSERT_TRUE(ChangeDir(fixturefolder()));
     resetsound();
@@ -223,6 +203,69 @@ TEST_F(Sound, StorySoundsKeepOneChannelThatCanBeStopped) {
   EXPECT_EQ(ChannelPlaying(rain), 1);  // a released sound plays to its end
 }
 
+TEST_F(Sound, TheKeptStoryChannelNeverReachesTheSoundThatTookItsSlot) {
+  loadstorysounds();
+  PlayS_story(58, float(midx));
+  Channel kept = storychan;
+  int slot = slotof(kept);
+  ASSERT_NE(slot, 0);
+  ASSERT_TRUE(waitforend(kept));
+  // The beep is over; the next effect takes its mixer slot.
+  soundvol = 140;
+  PlayS_vol(13, float(midx), 0.5f);
+  Channel click = effectvoice();
+  ASSERT_EQ(slotof(click), slot);
+  EXPECT_NE(storychan, click);
+  StopS_story();
+  EXPECT_EQ(ChannelPlaying(click), 1) << "StopS_story ended the click";
+  updatemusic();  // sets the story channel's level every frame
+  EXPECT_NEAR(ChannelVolume(click), 0.25f, 1e-3) << "the music update changed the click's level";
+  pausemusicchannels();
+  EXPECT_EQ(ChannelPlaying(click), 1) << "the window pause reached the click";
+  // A new kept sound is the story channel again.
+  PlayS_story(7, float(midx));
+  EXPECT_EQ(ChannelPlaying(storychan), 1);
+  StopS_story();
+  EXPECT_EQ(ChannelPlaying(storychan), 0);
+  EXPECT_EQ(ChannelPlaying(click), 1);
+}
+
+TEST_F(Sound, WithoutASoundDeviceTheGameRunsSilentlyAndWillSaySo) {
+  // The tests ask for the silent driver by name: that is sound working, not missing.
+  if (std::getenv("SDL_AUDIODRIVER") && std::string(std::getenv("SDL_AUDIODRIVER")) == "dummy") {
+    EXPECT_FALSE(AudioFellBack());
+    EXPECT_EQ(soundok, 1);
+  }
+  std::string driver = std::getenv("SDL_AUDIODRIVER") ? std::getenv("SDL_AUDIODRIVER") : "";
+  EndAudio();
+  setenv("SDL_AUDIODRIVER", "nosuchdevice", 1);
+  testing::internal::CaptureStdout();
+  headlessstart();  // the whole start-up, with the data folder beside it
+  std::string trace = testing::internal::GetCapturedStdout();
+  EXPECT_NE(trace.find("No sound device"), std::string::npos);
+  EXPECT_TRUE(AudioFellBack());
+  EXPECT_EQ(soundok, 0);
+  EXPECT_EQ(nosoundshown, 0);  // the main menu tells the player, once
+  for (int n = 1; n <= soundcount; n++) EXPECT_FALSE(sounds[n]) << "entry " << n;
+  // The game runs on, silently, to the main menu, which tells the player.
+  testing::internal::CaptureStdout();
+  bool menu = rununtilscreen(SCREEN_MENU, 1500);
+  runframes(2);
+  PlayS(13, float(midx));
+  testing::internal::GetCapturedStdout();
+  EXPECT_TRUE(menu);
+  EXPECT_EQ(popupid, POPUP_NOSOUND);
+  EXPECT_EQ(nosoundshown, 1);
+  EXPECT_EQ(voices() - ChannelPlaying(musicchan), 0);
+  resetpopups();
+  EndAudio();
+  setenv("SDL_AUDIODRIVER", driver.c_str(), 1);
+  ASSERT_TRUE(InitAudio());
+  resetsound();
+  initsound();
+  EXPECT_EQ(soundok, 1);
+}
+
 TEST_F(Sound, MusicIsCuedAndStartsAtTheNextUpdate) {
   musicfade = 140;
   playmusic("/music/menu.ogg", 1);
@@ -325,9 +368,8 @@ TEST_F(Sound, GameTracksFollowTheStageAndAlternateAsEachEnds) {
   stage = 4;
   loadgamemusic();
   for (int level : {8, 13}) {
-    selectedlevel = level;
     musicfade = 0;
-    playgametrack(selectedlevel % 2 + 1);
+    playgametrack(level % 2 + 1);
     EXPECT_EQ(curtrack, level % 2 == 0 ? 1 : 2);
     EXPECT_EQ(ChannelPaused(musicchan), 1);
   }

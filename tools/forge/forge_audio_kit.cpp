@@ -175,19 +175,8 @@ void addmodal(Wave& w, double t0, double f, const std::vector<Partial>& ps, doub
   }
 }
 
-std::vector<Partial> metal(double d) {
-  return {{1.0, d, 1.0}, {2.76, d * 0.7, 0.6}, {5.40, d * 0.45, 0.45}, {8.93, d * 0.3, 0.3},
-          {1.51, d * 0.8, 0.35}, {3.93, d * 0.5, 0.3}, {13.3, d * 0.15, 0.15}};
-}
 std::vector<Partial> wood(double d) {
   return {{1.0, d, 1.0}, {2.57, d * 0.5, 0.45}, {4.1, d * 0.3, 0.2}, {6.3, d * 0.2, 0.1}};
-}
-std::vector<Partial> bell(double d) {
-  return {{0.5, d * 1.2, 0.5}, {1.0, d, 1.0}, {1.19, d * 0.8, 0.45}, {1.5, d * 0.7, 0.35},
-          {2.0, d * 0.6, 0.4}, {2.74, d * 0.35, 0.25}, {3.76, d * 0.25, 0.15}};
-}
-std::vector<Partial> glass(double d) {
-  return {{1.0, d, 1.0}, {2.32, d * 0.7, 0.6}, {4.25, d * 0.5, 0.45}, {6.63, d * 0.3, 0.3}};
 }
 
 void addpluck(Wave& w, double t0, double f, double dur, double amp, double bright, double ring,
@@ -240,11 +229,12 @@ void addvoice(Wave& w, double t0, double dur, const Voice& v) {
   OnePole jit, amj;
   jit.set(18);
   amj.set(35);
-  double phase = 0;
+  double phase = 0, base = 120.0;
   for (size_t i = 0; i < n; i++) {
     double t = double(i) / rate, u = std::min(1.0, t / std::max(dur, 1e-4));
     double j = jit.lp(float(rng.bi())) * v.rough * 6.0;
-    double hz = (v.pitch ? v.pitch(u) : 120.0) * (1 + 0.08 * j);
+    if ((i & 15) == 0 && v.pitch) base = v.pitch(u);  // the pitch curve moves at a control rate
+    double hz = base * (1 + 0.08 * j);
     double dp = hz / rate;
     double src = oscillate(Saw, phase, dp);
     phase += dp;
@@ -261,19 +251,6 @@ void addvoice(Wave& w, double t0, double dur, const Voice& v) {
     c.run(float(src));
     double y = a.bp * a.k * 1.0 + b.bp * b.k * 0.5 + c.bp * c.k * 0.2;
     w[start + i] += float(y * v.amp * v.env.level(t, dur));
-  }
-}
-
-void addfm(Wave& w, double t0, double dur, double f, double ratio, double index, double tau, double amp) {
-  size_t start = at(t0), n = at(std::min(dur, tau * 6.5));
-  ensure(w, start + n);
-  for (size_t i = 0; i < n; i++) {
-    double t = double(i) / rate;
-    double e = std::exp(-t / tau);
-    double a = i < 40 ? i / 40.0 : 1.0;
-    double fade = i + 200 > n ? double(n - i) / 200.0 : 1.0;
-    double m = index * e * std::sin(2 * pi * f * ratio * t);
-    w[start + i] += float(std::sin(2 * pi * f * t + m) * e * amp * a * fade);
   }
 }
 
@@ -318,8 +295,15 @@ void levelshort(Wave& w, double loud, double peak) {
     if (e == w.size()) break;
   }
   if (best <= 0 || top <= 0) return;
-  double g = std::min(loud / best, peak / top);
-  for (float& x : w) x *= float(g);
+  // A spiky sound (a card snapping down) would stay too quiet if its peak set the gain: its
+  // few loudest samples go into a soft knee instead, at most 8 dB deep.
+  double g = std::min(loud / best, 2.5 * peak / top);
+  double knee = peak * 0.6;
+  for (float& x : w) {
+    double v = x * g, a = std::fabs(v);
+    if (a > knee) v = std::copysign(knee + (peak - knee) * std::tanh((a - knee) / (peak - knee)), v);
+    x = float(v);
+  }
 }
 
 void softlimit(Wave& w) {
@@ -631,6 +615,19 @@ static std::vector<std::string> tokens(const std::string& pat, bool chars) {
 
 double barseconds(const Song& song) { return song.beats * 60.0 / song.bpm; }
 
+int section(Song& song, int bars, const std::vector<std::string>& chords) {
+  int start = int(song.chords.size());
+  for (int i = 0; i < bars; i++) song.chords.push_back(chords[i % chords.size()]);
+  song.bars = int(song.chords.size());
+  return start;
+}
+
+Part within(Part p, int from, int to) {
+  p.from = from;
+  p.to = to;
+  return p;
+}
+
 void place(Stereo& s, const Wave& w, double t0, double gain, double pan, bool wrap) {
   double ang = (std::clamp(pan, -1.0, 1.0) + 1) * pi / 4;
   float gl = float(std::cos(ang) * 1.41421 * gain), gr = float(std::sin(ang) * 1.41421 * gain);
@@ -781,6 +778,29 @@ Wave note(Instr ins, double f, double dur, double vel, Rng& rng) {
       addnoise(w, 0, dur, Noise{f, 0, 8, Bandpass, {0.05, 0.2, 0.8, 0.1}, 0.08 * vel, seed});
       break;
     }
+    case Glock: {
+      // the second mode as lasting as the first: a bar's clang, never a sine left ringing
+      Body bar{{{f, 0.08, 1.0}, {f * 2.76, 0.08, 0.85}, {f * 5.4, 0.05, 0.4}, {f * 8.93, 0.03, 0.2}}, 0.15, 3000, 12000};
+      strike(w, 0, bar, 0.0005, 1.0, 0.35 * vel, seed);
+      break;
+    }
+    case Plink:
+      addpluck(w, 0, f, std::min(dur, 0.35), 0.8 * vel, 0.8, 0.45, seed);
+      break;
+    case Sadbone: {
+      Tone t;
+      t.shape = Saw;
+      t.curve = [f, dur](double u) {
+        return f * std::pow(2.0, -1.8 * u / 12) * (1 + 0.025 * std::sin(u * dur * 2 * pi * 5.5));
+      };
+      t.env = {0.05, 0.3, 0.8, 0.06};
+      t.amp = 0.4 * vel;
+      t.cutoff = f * 1.2;
+      t.cutoffend = f * 4.5;  // the plunger opening: wah
+      t.q = 2.0;
+      addtone(w, 0, dur, t);
+      break;
+    }
     case Theremin:
       break;  // legato, rendered as a whole line
     case Kick: {
@@ -872,18 +892,31 @@ Stereo render(const Song& song) {
   for (const Part& p : song.parts) {
     auto toks = tokens(p.pat, p.kind == Drum);
     if (toks.empty()) continue;
+    // every bar written between "|" must fill the bar exactly, or the tune slips out of time
+    if (p.kind != Drum) {
+      std::istringstream bars(p.pat);
+      std::string one;
+      while (std::getline(bars, one, '|')) {
+        size_t n = tokens(one, false).size();
+        if (n > 0 && std::fabs(n * p.step - song.beats) > 1e-9)
+          forgeerror("a bar of " + std::to_string(n) + " steps in \"" + one + "\"");
+      }
+    }
     std::vector<LegatoNote> line;
-    long steps = long(std::floor(body / (p.step * beat) + 1e-6));
+    // A part's pattern starts at its first bar and runs, repeating, to its last.
+    int first = std::max(0, p.from), last = std::min(p.to, song.bars);
+    if (last <= first) continue;
+    double partstart = first * bar;
+    long steps = long(std::floor((last - first) * song.beats / p.step + 1e-6));
     for (long g = 0; g < steps; g++) {
       const std::string& tok = toks[g % toks.size()];
       if (tok == "." || tok == "-") continue;
-      double t = g * p.step * beat;
+      double t = partstart + g * p.step * beat;
       if (g % 2 == 1) t += p.swing * p.step * beat;
-      int barno = int(std::floor(g * p.step / song.beats + 1e-9));
-      if (barno < p.from || barno >= p.to) continue;
+      int barno = first + int(std::floor(g * p.step / song.beats + 1e-9));
       const Chord& ch = chords[barno % chords.size()];
       int len = 1;
-      while (len < int(toks.size()) && toks[(g + len) % toks.size()] == "-") len++;
+      while (len < int(toks.size()) && g + len < steps && toks[(g + len) % toks.size()] == "-") len++;
       double dur = len * p.step * beat;
       double vel = (0.92 + 0.08 * rng.bi()) * p.gain;
       std::vector<int> pitches;

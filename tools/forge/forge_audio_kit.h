@@ -1,6 +1,8 @@
 // The little synthesizer behind every sound and tune of the game: oscillators, envelopes,
 // noise, filters, struck resonators, a plucked string, a formant voice, a reverb, a tiny
-// sequencer for notes in bars, and the Ogg/WAV writers. Everything is deterministic.
+// sequencer for notes in bars, and the Ogg/WAV writers; and the physical side of the effects
+// (forge_audio_bodies.cpp): forces ringing banks of resonant filters, glottal throats, drops.
+// Everything is deterministic.
 #pragma once
 #include <cmath>
 #include <cstdint>
@@ -101,10 +103,7 @@ struct Partial {
 };
 void addmodal(Wave& w, double t0, double f, const std::vector<Partial>& partials, double amp,
               double attack = 0.001);
-std::vector<Partial> metal(double decay);  // inharmonic clang
 std::vector<Partial> wood(double decay);   // hollow knock
-std::vector<Partial> bell(double decay);   // church-ish bell
-std::vector<Partial> glass(double decay);  // thin, bright
 
 // Plucked string (Karplus-Strong); bright 0..1 lights the pick noise, damp shortens the ring.
 void addpluck(Wave& w, double t0, double f, double dur, double amp, double bright, double damp,
@@ -123,9 +122,6 @@ struct Voice {
 };
 void addvoice(Wave& w, double t0, double dur, const Voice& v);
 
-// Frequency modulation bell / electric tone.
-void addfm(Wave& w, double t0, double dur, double f, double ratio, double index, double tau,
-           double amp);
 
 // Wave helpers.
 Wave blank(double seconds);
@@ -169,6 +165,9 @@ enum Instr {
   Accordion,  // reedy squeezebox
   Choir,      // "ooh" voices
   Whistle,    // breathy sine lead
+  Glock,      // glockenspiel bar struck with a hard mallet: bright, inharmonic, short
+  Plink,      // a short plucked note for little tunes in the effects
+  Sadbone,    // muted trombone whose note sags as it is held
   Kick,
   Snare,
   Hat,
@@ -207,6 +206,11 @@ struct Song {
   uint32_t seed = 1;
   std::function<void(Stereo&, double barlen)> extra;  // ambience added before the reverb
 };
+// Lays a section of `bars` bars at the end of the song, one chord a bar (the list repeats
+// when shorter); returns the section's first bar, for the parts that play in it.
+int section(Song& song, int bars, const std::vector<std::string>& chords);
+// The part, playing only in bars [from, to).
+Part within(Part p, int from, int to);
 Stereo render(const Song& song);
 double barseconds(const Song& song);
 // Adds a mono wave into a stereo bed at t0 with a pan, wrapping past the end when `wrap`.
@@ -227,9 +231,67 @@ void oink(Wave& w, double t0, double dur, double f0, double f1, double amp, uint
 void brassstab(Wave& w, double t0, const std::vector<int>& midi, double dur, double amp, uint32_t seed);
 void rustle(Wave& w, double t0, double dur, double density, double amp, uint32_t seed);
 
-// The three families; each returns how many files it wrote.
-int makesounds();  // sound/
-int makestory();   // sound/story/
-int makemusic();   // music/
+// ---- Bodies, forces, throats and water (forge_audio_bodies.cpp) ----
+
+// One mode of a vibrating body: frequency, decay (seconds to 1/e) and level.
+struct Mode {
+  double hz, decay, gain;
+};
+// A body rung by a force: its modes, plus the contact heard straight through a band.
+struct Body {
+  std::vector<Mode> modes;
+  double direct = 0.3;                     // share of the force heard directly
+  double directlow = 200, directhigh = 8000;  // band of that direct part
+};
+Body metalbody(double f0, double decay, int count, uint32_t seed);  // bars, plates, sheets: dense, inharmonic
+Body woodbody(double f0, double decay, uint32_t seed);   // planks, crates: a few broad low modes
+Body stonebody(double f0, uint32_t seed);                // stone and bone: bright and dead at once
+Body glassbody(double f0, double decay, uint32_t seed);  // panes and bottles
+Body plasticbody(double f0, uint32_t seed);              // buttons and switches
+Body cardbody(uint32_t seed);                            // paper and card
+Body fleshbody(uint32_t seed);                           // slaps and splats
+
+Wave knock(double contact, double hardness, uint32_t seed);  // a hit: contact seconds, hardness 0..1
+Wave rub(double dur, const Curve& speed, double grit, uint32_t seed);  // scraping; speed 0..1 over u
+Wave stickslip(double dur, double r0, double r1, double jitter, uint32_t seed);  // creaks, r0 -> r1 catches a second
+void excite(Wave& w, double t0, const Wave& force, const Body& body, double amp);
+void strike(Wave& w, double t0, const Body& body, double contact, double hardness, double amp, uint32_t seed);
+
+struct Formant {
+  double hz, bw, gain;
+};
+// A throat: glottal pulses at a moving pitch through formants that move from one vowel to another.
+struct Throat {
+  Curve pitch;                    // Hz over u in 0..1
+  std::vector<Formant> vowelstart;  // the mouth at the start
+  std::vector<Formant> vowelend;  // at the end (same count), empty: held
+  double jitter = 0.01;           // random change of each period's length
+  double shimmer = 0.08;          // and of its strength
+  double fry = 0;                 // 0..1 period doubling: the rattle of growls and caws
+  double rough = 0;               // 0..1 flutter of the level, 20..40 Hz
+  double breath = 0.15;           // 0..1 aspiration noise
+  double open = 0.6;              // open part of each glottal period
+  Env env;
+  double amp = 0.5;
+  uint32_t seed = 1;
+};
+std::vector<Formant> vowel(char v);  // 'a', 'o', 'u', 'e', 'i', 'm' (lips shut), 'n' (nasal), else "uh"
+void addthroat(Wave& w, double t0, double dur, const Throat& th);
+
+void bubble(Wave& w, double t0, double hz, double decay, double rise, double amp);  // a drop or bubble
+Wave rain(double len, double density, uint32_t seed);  // loops: every drop wraps round the end
+
+// ---- The files to write ----
+
+// One file of the data folder: its path and how to make it. Jobs are independent and
+// deterministic, so they can run on any thread in any order.
+struct Job {
+  std::string rel;   // data-relative path
+  double cost;       // rough seconds of work, so the long ones start first
+  std::function<void()> run;
+};
+std::vector<Job> soundjobs();  // sound/
+std::vector<Job> storyjobs();  // sound/story/
+std::vector<Job> musicjobs();  // music/
 
 }  // namespace sfx
