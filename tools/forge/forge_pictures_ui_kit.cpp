@@ -9,17 +9,15 @@ void quadto(cairo_t* cr, double x1, double y1, double x2, double y2) {
   cairo_curve_to(cr, x0 + 2.0 / 3 * (x1 - x0), y0 + 2.0 / 3 * (y1 - y0), x2 + 2.0 / 3 * (x1 - x2), y2 + 2.0 / 3 * (y1 - y2), x2, y2);
 }
 
-void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha) {
-  for (int i = 6; i >= 1; i--) {
-    artroundrect(cr, x - i, y - i + 5, w + 2 * i, h + 2 * i, r + i);
-    artsetcolor(cr, pal::ink, alpha / 6);
-    cairo_fill(cr);
-  }
+void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha, double reach) {
+  // Half the reach is the drop, half the blur: the shadow ends reach pixels below the shape.
+  artroundrect(cr, x + 1, y + 1, w - 2, h - 1, r);
+  artsoft(cr, 0, reach * 0.5 / 2.4, 0, reach * 0.5, pal::ink, alpha);
 }
 
-void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline) {
+void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline, double reach) {
   double r = h * 0.42;
-  softshadow(cr, x, y, w, h, r, 0.5);
+  softshadow(cr, x, y, w, h, r, 0.5, reach);
   // Dark rim under the face gives the button its thickness.
   artroundrect(cr, x, y + 3, w, h - 3, r);
   artsetcolor(cr, artshade(base, 0.45));
@@ -79,8 +77,8 @@ void cobweb(cairo_t* cr, double x, double y, double size, int corner) {
   cairo_restore(cr);
 }
 
-void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim) {
-  softshadow(cr, x, y, w, h, r, 0.55);
+void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim, double reach) {
+  softshadow(cr, x, y, w, h, r, 0.55, reach);
   artroundrect(cr, x, y, w, h, r);
   artfilloutline(cr, artshade(rim, 1.25), artshade(rim, 0.7), y, y + h, 5);
   double m = std::fmin(14.0, std::fmin(w, h) * 0.12);
@@ -205,11 +203,11 @@ void tombstone(cairo_t* cr, double x, double y, double s, double tilt, int kind)
   cairo_restore(cr);
 }
 
-void pumpkin(cairo_t* cr, double x, double y, double s, bool lit) {
+void pumpkin(cairo_t* cr, double x, double y, double s, bool lit, double glow) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
-  if (lit) artglow(cr, 0, -22, 70, pal::pumpkin, 0.35);
+  if (lit && glow > 0) artglow(cr, 0, -22, 70 * glow, pal::pumpkin, 0.35);
   // stem
   cairo_move_to(cr, -3, -40);
   cairo_curve_to(cr, -2, -52, 4, -56, 10, -56);

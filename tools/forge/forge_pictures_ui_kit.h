@@ -24,11 +24,15 @@ struct prng {
 void quadto(cairo_t* cr, double x1, double y1, double x2, double y2);
 
 // Button faces and panels.
-void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline = 4);
-void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim);
+// A glossy pill button face whose shadow ends reach pixels below it.
+void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline = 4, double reach = 6);
+void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim,
+           double reach = 6);
 void rivet(cairo_t* cr, double x, double y, double r);
 void cobweb(cairo_t* cr, double x, double y, double size, int corner);  // corner 0 tl, 1 tr, 2 bl, 3 br
-void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha);
+// A soft drop shadow under a rounded box; it ends reach pixels below the box and a little
+// less to the sides, so the picture needs that much room.
+void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha, double reach = 6);
 
 // Landscape pieces; y is the ground line the prop stands on.
 void sky(cairo_t* cr, double w, double h, rgb top, rgb bottom, uint32_t seed, int stars, double starband);
@@ -38,7 +42,8 @@ void hill(cairo_t* cr, double w, double h, double base, double amp, double phase
           double outline);
 double hillheight(double x, double base, double amp, double phase, double wave);
 void tombstone(cairo_t* cr, double x, double y, double s, double tilt, int kind);
-void pumpkin(cairo_t* cr, double x, double y, double s, bool lit);
+// A jack-o'-lantern; a lit one glows glow x 70 pixels (unscaled) around its middle.
+void pumpkin(cairo_t* cr, double x, double y, double s, bool lit, double glow = 1.0);
 void tree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c);
 void house(cairo_t* cr, double x, double y, double s, uint32_t seed, bool lit);
 void bat(cairo_t* cr, double x, double y, double s);

@@ -289,7 +289,9 @@ void titlenear(cairo_t* cr, int w, int h, int part) {
 
 void titlelight(cairo_t* cr, int w, int h, int n) {
   (void)n;
-  artglow(cr, w / 2.0, h / 2.0, w * 0.62, pal::gold, 0.45);
+  // The glow spills over the window frame and fades out inside the 4-pixel margin.
+  artroundrect(cr, 4, 4, 24, 32, 4);
+  artsoft(cr, 1, 1.2, 0, 0, pal::gold, 0.7);
   artroundrect(cr, 4, 4, 24, 32, 4);
   cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, h / 2.0, 2, w / 2.0, h / 2.0, 20);
   cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.96, 0.7);
