@@ -57,20 +57,20 @@ std::vector<cardpicture> cardpictures() {
   static const tableentry table[] = {
       {"game/head.png", 30, 36, "runner on the combo bar"},
       {"game/cardometer.png", 72, 56, "counter of cards left in the stock"},
-      {"game/flowerbar.png", 492, 114, "plant bar, behind the plants"},
-      {"game/flowerbar2.png", 370, 56, "plant bar, front rim over the pots"},
+      {"game/flowerbar.png", 492, 114, "plant bar, behind the plants, down to the screen's corner [cut]"},
+      {"game/flowerbar2.png", 370, 56, "plant bar, front rim over the pots, down to the screen's corner [cut]"},
       {"game/extrabar.png", 340, 80, "item bar under the three item slots"},
       {"game/star1.png", 76, 76, "result star: empty"},
       {"game/star2.png", 76, 76, "result star: won"},
       {"game/star3.png", 76, 76, "result star: strike"},
       {"game/star4.png", 76, 76, "result star: broken"},
       {"game/combobar.png", 310, 86, "combo bar frame"},
-      {"game/combobar-fill.png", 272, 18, "combo bar fill, 16 cells of 17 x 18"},
+      {"game/combobar-fill.png", 272, 18, "combo bar fill, 16 cells of 17 x 18 [cut]"},
       {"game/pointsbar.png", 300, 70, "points and cards-left bar"},
       {"game/ball.png", 40, 40, "ball behind floating point numbers"},
       {"game/balls.png", 70, 70, "coins beside the points bar and in the shop"},
-      {"game/gameui-up.png", 1366, 112, "top band of the game screen"},
-      {"game/gameui-down.png", 1366, 56, "bottom band of the game screen"},
+      {"game/gameui-up.png", 1366, 112, "top band of the game screen, across its whole width [cut]"},
+      {"game/gameui-down.png", 1366, 56, "bottom band of the game screen, across its whole width [cut]"},
       {"texts/solvedsign.png", 360, 120, "result sign: solved"},
       {"texts/strikesign.png", 360, 120, "result sign: strike"},
       {"texts/failsign.png", 360, 120, "result sign: failed"},
@@ -723,11 +723,11 @@ void spider(cairo_t* cr, double cx, double cy, double s) {
 // their left edge: a thin ink line with a light rim inside reads as a pile of card edges,
 // where a thick outline would merge into one dark block.
 void backedge(cairo_t* cr, const backdesign& d) {
-  cardshape(cr, cardw, cardh, 1.9, 8.5);
+  cardshape(cr, cardw, cardh, 2.9, 8.5);
   artsetcolor(cr, artmix(d.trim, pal::bone, 0.45));
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
-  cardshape(cr, cardw, cardh, 0.75, 9);
+  cardshape(cr, cardw, cardh, 1.8, 9);
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
@@ -735,7 +735,7 @@ void backedge(cairo_t* cr, const backdesign& d) {
 
 void cardback(cairo_t* cr, int design) {
   const backdesign& d = backdesigns[design];
-  cardshape(cr, cardw, cardh, 0.75, 9);
+  cardshape(cr, cardw, cardh, 1.8, 9);
   artfilloutline(cr, d.top, d.bottom, 0, cardh, 0);
   cardclip(cr);
   cardrng rng(0xbac0 + design * 7919);

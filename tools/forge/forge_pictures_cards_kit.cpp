@@ -105,7 +105,7 @@ void cardblank(cairo_t* cr, rgb top, rgb bottom, double w, double h) {
 
 void cardclip(cairo_t* cr, double w, double h) {
   cairo_save(cr);
-  cardshape(cr, w, h, 3, 7.5);
+  cardshape(cr, w, h, 4, 7.5);
   cairo_clip(cr);
 }
 

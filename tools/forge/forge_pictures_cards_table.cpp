@@ -74,8 +74,8 @@ void zombiehead(cairo_t* cr, double cx, double cy, double r) {
 // Combo bar frame. Drawn centred at (screenw - 167, y0 - 9); the fill lands at
 // (screenw - 307, y0 - 1), which is (15, 51) here, 280 x 18; the caption is centred at (153, 10).
 void combobar(cairo_t* cr, int w, int h) {
-  plate(cr, 2, 30, w - 4, h - 32, 14);
-  plate(cr, 86, 0, 134, 26, 10);  // caption tab
+  plate(cr, 3.5, 30, w - 7, h - 34, 14);
+  plate(cr, 86, 2.5, 134, 26, 10);  // caption tab
   well(cr, 11, 47, 288, 26, 9);
   // tick marks: every 35 pixels of fill is one more action in the best combo
   for (int i = 1; i < 8; i++) {
@@ -126,10 +126,10 @@ void cardometer(cairo_t* cr, int w, int h) {
   cairo_new_path(cr);
   cairo_move_to(cr, 8, 36);
   cairo_line_to(cr, w - 14, 36);
-  cairo_line_to(cr, w / 2.0 - 3, h - 3);
+  cairo_line_to(cr, w / 2.0 - 3, h - 4);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(pal::plum, 1.2), pal::purple, 36, h, 2.5);
-  plate(cr, 2, 2, w - 4, 38, 12);
+  plate(cr, 3.5, 3, w - 7, 36, 12);
   well(cr, 12, 7, 42, 26, 8);
   artglow(cr, 33, 20, 18, pal::mint, 0.35);
   // a tiny card back on the right: "cards left"
@@ -144,7 +144,7 @@ void cardometer(cairo_t* cr, int w, int h) {
 // Item bar, centred at (171, screenh - 40): the three item slots (96 wide at x 18, 120, 222 here)
 // reach down to y 56, so only their lower part shows when a slot is empty.
 void extrabar(cairo_t* cr, int w, int h) {
-  plate(cr, 3, 22, w - 6, h - 24, 16);
+  plate(cr, 3.5, 22, w - 7, h - 26, 16);
   for (int s = 0; s < 3; s++) {
     double x = 18 + s * 102;
     cairo_new_path(cr);
@@ -332,8 +332,8 @@ void gameuidown(cairo_t* cr, int w, int h) {
 
 void resultstar(cairo_t* cr, int kind, int w, int h) {
   double cx = w / 2.0, cy = h / 2.0 + 2, r = w * 0.46, in = r * 0.48;
-  if (kind == 3) artglow(cr, cx, cy, w / 2.0, pal::mint, 0.7);
-  if (kind == 2) artglow(cr, cx, cy, w / 2.0, pal::gold, 0.45);
+  if (kind == 3) artglow(cr, cx, h / 2.0, w / 2.0 - 1, pal::mint, 0.7);
+  if (kind == 2) artglow(cr, cx, h / 2.0, w / 2.0 - 1, pal::gold, 0.45);
   cairo_new_path(cr);
   cardstar(cr, cx, cy, r, in, 5);
   switch (kind) {
@@ -479,8 +479,12 @@ void sign(cairo_t* cr, int w, int h, const signlook& s, double tilt) {
   cairo_save(cr);
   cairo_translate(cr, w / 2.0, h / 2.0);
   cairo_rotate(cr, tilt);
-  double pw = w - 24, ph = h - 30;
-  artglow(cr, 0, 0, w * 0.5, artshade(s.top, 1.3), 0.35);
+  // The plaque leaves room for its halo and its tilt: the halo reaches 8 pixels past the
+  // plaque and fades out before the picture's border.
+  double pw = w - 26, ph = h - 36;
+  cairo_new_path(cr);
+  artroundrect(cr, -pw / 2, -ph / 2, pw, ph, ph * 0.35);
+  artsoft(cr, 1.5, 2.6, 0, 0, artshade(s.top, 1.4), 0.6);
   cairo_new_path(cr);
   artroundrect(cr, -pw / 2, -ph / 2, pw, ph, ph * 0.35);
   artfilloutline(cr, s.top, s.bottom, -ph / 2, ph / 2, 4);
@@ -496,7 +500,8 @@ void sign(cairo_t* cr, int w, int h, const signlook& s, double tilt) {
 void sparkles(cairo_t* cr, int w, int h, uint32_t seed, int n) {
   cardrng rng(seed);
   for (int i = 0; i < n; i++) {
-    double x = i % 2 ? rng.range(4, 30) : rng.range(w - 30, w - 4), y = rng.range(6, h - 6), r = rng.range(4, 8);
+    double r = rng.range(4, 8);
+    double x = i % 2 ? rng.range(r + 2, 30) : rng.range(w - 30, w - r - 2), y = rng.range(r + 2, h - r - 2);
     cardstar(cr, x, y, r, r * 0.35, 4, 0);
     cardfillstroke(cr, i % 3 ? pal::gold : rgb{1, 1, 1}, 1);
   }
