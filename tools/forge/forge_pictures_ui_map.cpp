@@ -142,11 +142,10 @@ void barup(cairo_t* cr, int w, int h) {
 }
 
 void stageshadow(cairo_t* cr, int w, int h) {
-  for (int i = 10; i >= 1; i--) {
-    artroundrect(cr, 12 - i, 14 - i, w - 24 + 2 * i, h - 24 + 2 * i, 14 + i);
-    artsetcolor(cr, pal::ink, 0.07);
-    cairo_fill(cr);
-  }
+  // The card's shadow: a blurred rounded box a little lower than the card, fading out
+  // well inside the picture.
+  artroundrect(cr, 14, 14, w - 28, h - 30, 14);
+  artsoft(cr, 0, 3.4, 0, 2, pal::ink, 0.7);
 }
 
 // The nine stage pictures: a framed little scene for each group of three stages.
@@ -281,10 +280,15 @@ void mapsign(cairo_t* cr, int w, int h) {
 }
 
 void hook(cairo_t* cr, int w, int h) {
-  artglow(cr, w / 2.0, h / 2.0, w / 2.0, pal::mint, 0.35);
-  cairo_move_to(cr, 10, h * 0.52);
-  cairo_line_to(cr, w * 0.38, h - 10);
-  cairo_curve_to(cr, w * 0.52, h * 0.55, w * 0.7, h * 0.28, w - 8, 8);
+  // The stroke is 18 pixels wide; its ends and its glow stay inside the picture.
+  auto tick = [&]() {
+    cairo_move_to(cr, 14, h * 0.52);
+    cairo_line_to(cr, w * 0.38, h - 14);
+    cairo_curve_to(cr, w * 0.52, h * 0.55, w * 0.7, h * 0.3, w - 14, 13);
+  };
+  tick();
+  artsoftline(cr, 20, 1.5, 0, 0, pal::mint, 0.5);
+  tick();
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 18);
   cairo_stroke_preserve(cr);
@@ -489,8 +493,11 @@ void roll(cairo_t* cr, int w, int h) {
 }
 
 void rollsmall(cairo_t* cr, int w, int h, int glowing) {
-  if (glowing) artglow(cr, w / 2.0, h / 2.0, w / 2.0, pal::gold, 0.8);
   double r = 16, x0 = 22, x1 = w - 22, cy = h / 2.0;
+  if (glowing) {  // a golden halo hugging the roll, fading out inside the picture
+    artroundrect(cr, x0 - 8, cy - r - 2, x1 - x0 + 16, 2 * r + 4, r);
+    artsoft(cr, 2, 4, 0, 0, pal::gold, 0.95);
+  }
   cairo_rectangle(cr, x0, cy - r, x1 - x0, 2 * r);
   cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - r, 0, cy + r);
   cairo_pattern_add_color_stop_rgb(g, 0, parchdark.r * 0.75, parchdark.g * 0.75, parchdark.b * 0.75);
@@ -587,14 +594,14 @@ void arrow(cairo_t* cr, int w, int h) {
   double cx = w / 2.0, tip = h / 2.0;
   artglow(cr, cx, tip, 14, pal::gold, 0.8);
   cairo_move_to(cr, cx, tip - 2);
-  cairo_line_to(cr, cx - 18, tip - 22);
-  cairo_line_to(cr, cx - 8, tip - 22);
-  cairo_line_to(cr, cx - 8, tip - 40);
-  cairo_line_to(cr, cx + 8, tip - 40);
-  cairo_line_to(cr, cx + 8, tip - 22);
-  cairo_line_to(cr, cx + 18, tip - 22);
+  cairo_line_to(cr, cx - 17, tip - 21);
+  cairo_line_to(cr, cx - 7.5, tip - 21);
+  cairo_line_to(cr, cx - 7.5, tip - 36);
+  cairo_line_to(cr, cx + 7.5, tip - 36);
+  cairo_line_to(cr, cx + 7.5, tip - 21);
+  cairo_line_to(cr, cx + 17, tip - 21);
   cairo_close_path(cr);
-  artfilloutline(cr, artshade(pal::pumpkin, 1.3), artshade(pal::pumpkin, 0.7), tip - 40, tip, 3.5);
+  artfilloutline(cr, artshade(pal::pumpkin, 1.3), artshade(pal::pumpkin, 0.7), tip - 36, tip, 3.5);
 }
 
 void zombiefigure(cairo_t* cr, double x, double y, double s, uint32_t seed) {
