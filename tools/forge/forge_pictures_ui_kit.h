@@ -57,4 +57,39 @@ void vignette(cairo_t* cr, double w, double h, double alpha);
 void logotext(cairo_t* cr, double cx, double cy, double maxw, double size);
 void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double alpha, uint32_t seed);
 
+// Props in the comic line (forge_pictures_ui_props.cpp); each stands with its base at (x, y).
+// foliage: 0 bare, 1 hanging moss, 2 a few autumn leaves.
+void gnarledtree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb bark, int foliage = 0);
+void pinetree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c, bool snow = false);
+// A window at its top-left corner (x, y), lit warm or dark, square or arched, with a sill.
+void window(cairo_t* cr, double x, double y, double w, double h, bool lit, bool arched);
+// A crooked timber-framed house; bit i of lit lights window i.
+void cottage(cairo_t* cr, double x, double y, double s, uint32_t seed, int lit, rgb wall, rgb roof);
+void church(cairo_t* cr, double x, double y, double s, rgb stone);
+// Curtain wall, keep and towers; tall adds height to the keep (0 a castle, 1 or 2 a dark tower).
+void castle(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb stone, int tall);
+// The lighthouse on its stone base with the keeper's cottage; beam -1 left, +1 right, 0 none.
+void lighthouse(cairo_t* cr, double x, double y, double s, double beam);
+void mausoleum(cairo_t* cr, double x, double y, double s, rgb stone, bool lit);
+void scarecrow(cairo_t* cr, double x, double y, double s);
+void lamppost(cairo_t* cr, double x, double y, double s);
+void well(cairo_t* cr, double x, double y, double s);
+void rock(cairo_t* cr, double x, double y, double w, double h, uint32_t seed, rgb c);
+void woodfence(cairo_t* cr, double x0, double x1, double y, double s, uint32_t seed, rgb c);
+// A comic cloud: round puffs in an ink edge, lit tops in rim, a shaded underside. Opaque.
+// Its flat underside lies h / 2 below cy; the puffs rise up to 0.9 h above cy.
+void inkcloud(cairo_t* cr, double cx, double cy, double w, double h, rgb body, rgb rim, uint32_t seed);
+// A crescent moon; phase shifts the shadow disc (0.3 thin sliver .. 1 half).
+void crescent(cairo_t* cr, double x, double y, double r, rgb c, double phase);
+
+// Game background n (1..9) drawn into a 1366 x 768 context; quiet darkens the middle where
+// the cards lie (forge_pictures_ui_backgrounds.cpp). The map's stage pictures use it too.
+void drawgamescene(cairo_t* cr, int n, bool quiet);
+
+// The people (forge_pictures_ui_folk.cpp): feet at (x, y), about 120 pixels tall at s = 1.
+// Zombie poses: 0 shambling, 1 arms up, 2 climbing out of the ground.
+// Townsfolk poses: 0 with a lantern, 1 arms up in fright, 3 with a pitchfork.
+void zombie(cairo_t* cr, double x, double y, double s, uint32_t seed, int facing, int pose);
+void townsfolk(cairo_t* cr, double x, double y, double s, uint32_t seed, int facing, int pose);
+
 }  // namespace uikit

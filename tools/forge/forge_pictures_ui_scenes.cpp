@@ -8,151 +8,6 @@ using namespace uikit;
 
 namespace {
 
-// ---- silhouettes used only by the scenes -----------------------------------------------------
-
-void church(cairo_t* cr, double x, double y, double s, rgb c) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, -70, -90, 110, 90);  // nave
-  cairo_move_to(cr, -78, -88);
-  cairo_line_to(cr, -15, -140);
-  cairo_line_to(cr, 48, -88);
-  cairo_close_path(cr);
-  cairo_rectangle(cr, 30, -170, 44, 170);  // tower
-  cairo_move_to(cr, 24, -168);
-  cairo_line_to(cr, 52, -240);
-  cairo_line_to(cr, 80, -168);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_rectangle(cr, 49, -268, 6, 30);
-  cairo_rectangle(cr, 41, -258, 22, 5);
-  cairo_fill(cr);
-  // one warm round window and a pointed one
-  artglow(cr, 52, -130, 30, pal::gold, 0.35);
-  cairo_arc(cr, 52, -130, 10, 0, 2 * M_PI);
-  artsetcolor(cr, rgb{1.0, 0.8, 0.35});
-  cairo_fill(cr);
-  cairo_move_to(cr, -30, -20);
-  cairo_line_to(cr, -30, -50);
-  cairo_line_to(cr, -22, -62);
-  cairo_line_to(cr, -14, -50);
-  cairo_line_to(cr, -14, -20);
-  cairo_close_path(cr);
-  artsetcolor(cr, rgb{1.0, 0.75, 0.3}, 0.8);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
-void castle(cairo_t* cr, double x, double y, double s, rgb c, bool lit) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, -110, -110, 220, 110);
-  const double tx[] = {-120, -40, 50, 100}, th[] = {190, 260, 220, 150}, tw[] = {50, 56, 50, 40};
-  for (int i = 0; i < 4; i++) {
-    cairo_rectangle(cr, tx[i], -th[i], tw[i], th[i]);
-    cairo_move_to(cr, tx[i] - 8, -th[i]);
-    cairo_line_to(cr, tx[i] + tw[i] / 2, -th[i] - tw[i] * 1.4);
-    cairo_line_to(cr, tx[i] + tw[i] + 8, -th[i]);
-    cairo_close_path(cr);
-  }
-  for (double bx = -110; bx < 110; bx += 22) cairo_rectangle(cr, bx, -124, 12, 16);
-  cairo_fill(cr);
-  if (lit) {
-    prng rnd(313);
-    for (int i = 0; i < 9; i++) {
-      double wx = rnd.range(-110, 130), wy = -rnd.range(40, 200);
-      artglow(cr, wx, wy, 16, pal::gold, 0.4);
-      cairo_rectangle(cr, wx - 4, wy - 6, 8, 12);
-      artsetcolor(cr, rgb{1.0, 0.82, 0.38});
-      cairo_fill(cr);
-    }
-  }
-  cairo_restore(cr);
-}
-
-void lighthouse(cairo_t* cr, double x, double y, double s) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  // beam
-  cairo_move_to(cr, 0, -230);
-  cairo_line_to(cr, -420, -290);
-  cairo_line_to(cr, -420, -170);
-  cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, -420, 0);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.92, 0.6, 0.35);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.92, 0.6, 0);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_move_to(cr, -30, 0);
-  cairo_line_to(cr, -20, -210);
-  cairo_line_to(cr, 20, -210);
-  cairo_line_to(cr, 30, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.6), -210, 0, 4);
-  for (int i = 0; i < 3; i++) {
-    double y0 = -40 - i * 60;
-    cairo_move_to(cr, -28 + i * 3.3, y0);
-    cairo_line_to(cr, 28 - i * 3.3, y0);
-    cairo_line_to(cr, 27 - i * 3.3, y0 - 22);
-    cairo_line_to(cr, -27 + i * 3.3, y0 - 22);
-    cairo_close_path(cr);
-    artsetcolor(cr, pal::blood);
-    cairo_fill(cr);
-  }
-  artglow(cr, 0, -230, 60, pal::gold, 0.6);
-  cairo_rectangle(cr, -18, -248, 36, 30);
-  artfilloutline(cr, rgb{1.0, 0.9, 0.5}, pal::gold, -248, -218, 3.5);
-  cairo_move_to(cr, -26, -248);
-  cairo_line_to(cr, 0, -272);
-  cairo_line_to(cr, 26, -248);
-  cairo_close_path(cr);
-  artfilloutline(cr, pal::blood, artshade(pal::blood, 0.6), -272, -248, 3.5);
-  cairo_restore(cr);
-}
-
-void mountains(cairo_t* cr, double w, double base, rgb top, rgb bottom, uint32_t seed) {
-  prng rnd(seed);
-  cairo_move_to(cr, -20, base + 200);
-  double x = -20;
-  while (x < w + 40) {
-    double pw = rnd.range(140, 260), ph = rnd.range(120, 260);
-    cairo_line_to(cr, x + pw * 0.5, base - ph);
-    cairo_line_to(cr, x + pw, base - rnd.range(0, 40));
-    x += pw;
-  }
-  cairo_line_to(cr, w + 40, base + 200);
-  cairo_close_path(cr);
-  artfilloutline(cr, top, bottom, base - 260, base + 100, 0);
-}
-
-void reeds(cairo_t* cr, double x0, double x1, double y, rgb c, uint32_t seed) {
-  prng rnd(seed);
-  artsetcolor(cr, c);
-  cairo_set_line_width(cr, 3);
-  for (double x = x0; x < x1; x += rnd.range(6, 14)) {
-    double hgt = rnd.range(40, 110), lean = rnd.range(-14, 14);
-    cairo_move_to(cr, x, y);
-    quadto(cr, x + lean * 0.2, y - hgt * 0.6, x + lean, y - hgt);
-    cairo_stroke(cr);
-    if (rnd.unit() < 0.3) {  // cattail
-      cairo_save(cr);
-      cairo_translate(cr, x + lean, y - hgt + 8);
-      cairo_scale(cr, 0.45, 1);
-      cairo_arc(cr, 0, 0, 10, 0, 2 * M_PI);
-      cairo_restore(cr);
-      artsetcolor(cr, rgb{0.35, 0.2, 0.12});
-      cairo_fill(cr);
-      artsetcolor(cr, c);
-    }
-  }
-}
-
 // ---- the title landscape --------------------------------------------------------------------
 
 void titlesky(cairo_t* cr, int w, int h, int half) {
@@ -168,48 +23,144 @@ void titlesky(cairo_t* cr, int w, int h, int half) {
   if (half == 1) moon(cr, 260, 170, 70, rgb{0.98, 0.9, 0.7});
   if (half == 0) {
     bat(cr, 180, 300, 0.8);
-    bat(cr, 230, 270, 0.6);
+    bat(cr, 236, 262, 0.6);
+    bat(cr, 640, 200, 0.5);
   }
 }
 
+// The drifting clouds: opaque comic puffs, lit from above by the moon, fitted inside their
+// pictures with room for the ink edge (the puffs rise 0.9 of the cloud's height above its
+// middle, the flat underside lies half the height below it).
 void titlecloud(cairo_t* cr, int w, int h, int n) {
-  rgb c = artmix(pal::plum, pal::sky, 0.3 + 0.1 * n);
-  cloud(cr, w / 2.0, h * 0.58, w * 0.86, h * 0.72, c, 0.85, 700 + n);
+  double ch = (h - 18) / 1.4, cw = w - 2 * (0.38 * ch + 9);
+  rgb body = artmix(pal::plum, pal::sky, 0.25 + 0.08 * n), rim = artmix(body, pal::bone, 0.4);
+  inkcloud(cr, w / 2.0, 9 + 0.9 * ch, cw, ch, artshade(body, 0.85), rim, 700 + n);
 }
 
 // The far hills run on across both pictures: x is the position in the joined landscape.
 double farcrest(double gx) { return hillheight(gx, 500, 36, 0.4, 160); }
 
+// The haunted mansion on the far hill. Its eleven window holes sit where the game switches
+// the window lights on and off: light i is drawn at (bx + 311, by + 85) of this picture with
+// a 24 x 32 pane inset by 4. The other windows glow all the time.
 void mansion(cairo_t* cr) {
-  rgb wall = artmix(pal::purple, pal::night, 0.55), roof = artshade(pal::purple, 0.55);
-  auto fillpoly = [&](std::initializer_list<double> pts, rgb c) {
+  rgb wall{0.36, 0.26, 0.42}, wall2{0.3, 0.22, 0.36}, roof{0.22, 0.14, 0.28}, trim{0.62, 0.54, 0.66};
+  auto poly = [&](std::initializer_list<double> pts) {
     auto it = pts.begin();
     cairo_move_to(cr, it[0], it[1]);
     for (size_t i = 2; i < pts.size(); i += 2) cairo_line_to(cr, it[i], it[i + 1]);
     cairo_close_path(cr);
-    artfilloutline(cr, artshade(c, 1.15), artshade(c, 0.75), 0, 500, 3);
   };
-  fillpoly({506, 500, 508, 330, 600, 326, 603, 500}, wall);   // right wing
-  fillpoly({496, 334, 552, 282, 612, 330}, roof);
-  fillpoly({300, 500, 303, 124, 514, 118, 518, 500}, wall);   // main house
-  fillpoly({286, 132, 400, 26, 530, 126}, roof);
-  fillpoly({294, 500, 298, 160, 350, 158, 352, 500}, artshade(wall, 0.9));  // left tower
-  fillpoly({288, 164, 322, 58, 358, 162}, roof);
-  // chimneys with a wisp of smoke
-  cairo_rectangle(cr, 460, 60, 20, 60);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), 60, 120, 3);
-  cloud(cr, 478, 36, 60, 24, pal::grey, 0.35, 9);
-  // the window holes where the lights come on: light i at (bx + 311, by + 85), pane inset by 4
+  auto wallpart = [&](std::initializer_list<double> pts, rgb c, double y0, double y1) {
+    poly(pts);
+    cairo_path_t* p = cairo_copy_path(cr);
+    artfilloutline(cr, artshade(c, 1.2), artshade(c, 0.72), y0, y1, 4);
+    // clapboards
+    cairo_save(cr);
+    cairo_append_path(cr, p);
+    cairo_clip(cr);
+    for (double y = y0 + 9; y < y1; y += 9) {
+      cairo_move_to(cr, 250, y);
+      cairo_line_to(cr, 660, y + 3);
+    }
+    artsetcolor(cr, pal::ink, 0.35);
+    cairo_set_line_width(cr, 1.3);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(p);
+  };
+  auto roofpart = [&](std::initializer_list<double> pts, double y0, double y1) {
+    poly(pts);
+    cairo_path_t* p = cairo_copy_path(cr);
+    artfilloutline(cr, artshade(roof, 1.5), roof, y0, y1, 4);
+    cairo_save(cr);
+    cairo_append_path(cr, p);
+    cairo_clip(cr);
+    for (double y = y0 + 8; y < y1; y += 8) {  // shingle rows, scalloped
+      for (double x = 250; x < 660; x += 10) {
+        cairo_move_to(cr, x, y);
+        cairo_arc_negative(cr, x + 5, y, 5, M_PI, 0);
+      }
+    }
+    artsetcolor(cr, pal::ink, 0.35);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(p);
+  };
+  double ground = farcrest(1500) + 8;
+  // chimneys behind, one with a curl of smoke
+  for (double cx : {408.0, 478.0}) {
+    cairo_rectangle(cr, cx - 9, cx < 450 ? 20 : 40, 18, 60);
+    artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 20, 100, 3.5);
+  }
+  inkcloud(cr, 430, 4, 50, 14, artshade(pal::grey, 0.8), pal::grey, 9);
+  // right wing, main house, left tower: back to front
+  wallpart({512, ground + 4, 514, 330, 604, 326, 606, ground + 4}, wall2, 326, ground);
+  roofpart({500, 336, 558, 270, 618, 332}, 270, 336);
+  wallpart({344, ground + 4, 346, 80, 512, 74, 516, ground + 4}, wall, 74, ground);
+  roofpart({330, 88, 428, -6, 530, 82}, -6, 88);
+  wallpart({300, ground + 4, 302, 168, 352, 166, 354, ground + 4}, wall2, 166, ground);
+  roofpart({292, 172, 327, 54, 362, 170}, 54, 172);
+  // a finial and a weathervane bat
+  cairo_move_to(cr, 327, 54);
+  cairo_line_to(cr, 327, 34);
+  cairo_move_to(cr, 428, -6);
+  cairo_line_to(cr, 428, 0);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  bat(cr, 327, 32, 0.35);
+  // trim under the eaves
+  for (double y : {82.0, 170.0, 330.0}) {
+    double x0 = y < 100 ? 346 : y < 200 ? 302 : 514, x1 = y < 100 ? 512 : y < 200 ? 352 : 604;
+    cairo_rectangle(cr, x0, y, x1 - x0, 6);
+    artfilloutline(cr, trim, artshade(trim, 0.7), y, y + 6, 2);
+  }
+  // the eleven window holes the lights fill, dark with frames and shutters
   const int bx[] = {63, 0, 58, 139, 4, 37, 140, 10, 91, 159, 238}, by[] = {0, 88, 46, 56, 159, 131, 116, 231, 225, 212, 269};
   for (int i = 0; i < 11; i++) {
     double x = bx[i] + 311 + 4, y = by[i] + 85 + 4;
+    for (int k = -1; k <= 1; k += 2) {  // shutters, one hanging crooked
+      cairo_save(cr);
+      cairo_translate(cr, k < 0 ? x - 2 : x + 26, y + 2);
+      cairo_rotate(cr, (i % 3 == 0 && k > 0) ? 0.25 : 0);
+      cairo_rectangle(cr, k < 0 ? -7 : 0, 0, 7, 28);
+      artfilloutline(cr, artshade(pal::teal, 0.7), artshade(pal::teal, 0.4), 0, 28, 2);
+      cairo_restore(cr);
+    }
     artroundrect(cr, x, y, 24, 32, 4);
-    artsetcolor(cr, artshade(pal::night, 0.6));
-    cairo_fill_preserve(cr);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    artfilloutline(cr, artshade(pal::night, 0.7), artshade(pal::night, 0.4), y, y + 32, 3);
   }
+  // windows that are always lit: the attic oculus, the porch and the wing's bay
+  cairo_arc(cr, 428, 52, 11, 0, 2 * M_PI);
+  artsoft(cr, 3, 4, 0, 0, pal::gold, 0.6);
+  cairo_arc(cr, 428, 52, 11, 0, 2 * M_PI);
+  artfilloutline(cr, rgb{1.0, 0.92, 0.6}, pal::pumpkin, 41, 63, 3);
+  window(cr, 520, 350, 20, 26, true, true);
+  window(cr, 576, 412, 18, 24, true, false);
+  // the porch with its lit door and two steps
+  double dy = ground;
+  cairo_rectangle(cr, 376, dy - 78, 92, 10);
+  artfilloutline(cr, roof, artshade(roof, 0.7), dy - 78, dy - 68, 3);
+  for (double px : {382.0, 462.0}) {
+    cairo_rectangle(cr, px - 4, dy - 68, 8, 68);
+    artfilloutline(cr, trim, artshade(trim, 0.7), dy - 68, dy, 2.5);
+  }
+  cairo_move_to(cr, 398, dy);
+  cairo_line_to(cr, 398, dy - 46);
+  cairo_arc(cr, 414, dy - 46, 16, M_PI, 2 * M_PI);
+  cairo_line_to(cr, 430, dy);
+  cairo_close_path(cr);
+  artsoft(cr, 3, 5, 0, 0, pal::gold, 0.55);
+  cairo_move_to(cr, 398, dy);
+  cairo_line_to(cr, 398, dy - 46);
+  cairo_arc(cr, 414, dy - 46, 16, M_PI, 2 * M_PI);
+  cairo_line_to(cr, 430, dy);
+  cairo_close_path(cr);
+  artfilloutline(cr, rgb{1.0, 0.86, 0.45}, pal::pumpkin, dy - 62, dy, 3);
+  cairo_rectangle(cr, 388, dy - 6, 52, 7);
+  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), dy - 6, dy + 1, 2.5);
 }
 
 void titlefar(cairo_t* cr, int w, int h, int part) {
@@ -221,15 +172,15 @@ void titlefar(cairo_t* cr, int w, int h, int part) {
   cairo_line_to(cr, w + 10, h);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(far1, 0.85), artshade(far1, 0.6), 380, h, 0);
+  rgb bark = artmix(pal::purple, pal::ink, 0.45);
   if (part == 0) {
-    tree(cr, 160, farcrest(160) + 6, 0.9, 21, artshade(pal::purple, 0.5));
-    house(cr, 620, farcrest(620) + 4, 0.7, 31, true);
-    tree(cr, 820, farcrest(820) + 6, 0.7, 22, artshade(pal::purple, 0.5));
+    gnarledtree(cr, 150, farcrest(150) + 6, 0.75, 21, bark, 0);
+    cottage(cr, 610, farcrest(610) + 6, 0.62, 31, 5, rgb{0.42, 0.34, 0.46}, rgb{0.26, 0.16, 0.3});
+    gnarledtree(cr, 840, farcrest(840) + 6, 0.6, 22, bark, 0);
   } else {
-    mansion(cr);
-    tree(cr, 200, farcrest(1200) + 6, 1.0, 23, artshade(pal::purple, 0.5));
-    tree(cr, 760, farcrest(1760) + 6, 0.8, 24, artshade(pal::purple, 0.5));
-    house(cr, 960, farcrest(1960) + 4, 0.6, 32, false);
+    gnarledtree(cr, 200, farcrest(1200) + 6, 0.8, 23, bark, 0);
+    gnarledtree(cr, 790, farcrest(1790) + 6, 0.65, 24, bark, 0);
+    cottage(cr, 960, farcrest(1960) + 6, 0.55, 32, 1, rgb{0.4, 0.32, 0.44}, rgb{0.26, 0.16, 0.3});
   }
   rgb hillc = artmix(pal::purple, pal::night, 0.3);
   cairo_move_to(cr, -10, h);
@@ -237,25 +188,21 @@ void titlefar(cairo_t* cr, int w, int h, int part) {
   cairo_line_to(cr, w + 10, h);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(hillc, 1.15), artshade(hillc, 0.55), 460, h, 3);
-  if (part == 1) {  // the mansion's door and two pumpkins, standing on the hill's crest
-    double dy = farcrest(1414) + 6;
-    cairo_move_to(cr, 398, dy);
-    cairo_line_to(cr, 398, dy - 50);
-    cairo_arc(cr, 414, dy - 50, 16, M_PI, 2 * M_PI);
-    cairo_line_to(cr, 430, dy);
-    cairo_close_path(cr);
-    artfilloutline(cr, artshade(pal::pumpkin, 0.45), artshade(pal::pumpkin, 0.25), dy - 66, dy, 3);
-    pumpkin(cr, 376, farcrest(1376) + 8, 0.45, true);
-    pumpkin(cr, 452, farcrest(1452) + 8, 0.45, true);
+  if (part == 1) {
+    mansion(cr);
+    pumpkin(cr, 370, farcrest(1370) + 8, 0.45, true);
+    pumpkin(cr, 458, farcrest(1458) + 8, 0.45, true);
+    woodfence(cr, 620, 900, farcrest(1760) + 8, 0.7, 33, artmix(pal::purple, pal::ink, 0.5));
+  } else {
+    woodfence(cr, 40, 300, farcrest(170) + 8, 0.7, 34, artmix(pal::purple, pal::ink, 0.5));
   }
-  fence(cr, part ? 620 : 40, part ? 900 : 300, farcrest(part ? 1760 : 170) + 8, 0.7, artshade(pal::ink, 1.3));
   mist(cr, w, 560, 60, pal::plum, 0.18, 50 + part);
 }
 
-// The near graveyard: props placed along the joined 2800-pixel strip.
+// The near graveyard: props placed along the joined 2800-pixel strip, in family groups.
 struct prop {
   double gx;
-  int kind;  // 0 stone, 1 cross, 2 obelisk, 3 pumpkin, 4 tree, 5 ghost
+  int kind;  // 0..2 stones, 3 pumpkin, 4 tree, 5 ghost, 6 zombie rising, 7 zombie, 8 townsfolk, 9 fleeing townsfolk
   double s;
 };
 
@@ -264,13 +211,15 @@ double nearcrest(double gx) { return hillheight(gx, 668, 30, 1.3, 120); }
 void titlenear(cairo_t* cr, int w, int h, int part) {
   double off = part * 1000;
   // Keep the stretch under the loading bar (x 480..880) and under the menu (x 1750..2250) low.
-  const prop props[] = {{60, 4, 1.25},   {170, 0, 0.9},  {240, 1, 0.8},  {330, 3, 0.9},  {410, 0, 0.7},
-                        {930, 3, 0.8},   {1010, 2, 0.9}, {1090, 0, 0.8}, {1200, 4, 1.4}, {1320, 5, 0.8},
-                        {1400, 1, 0.85}, {1480, 0, 0.75}, {1560, 3, 1.0}, {1640, 2, 0.8}, {2300, 0, 0.8},
-                        {2380, 3, 0.9},  {2450, 1, 0.9},  {2540, 4, 1.2}, {2650, 0, 0.8}, {2730, 3, 0.8}};
+  const prop props[] = {{52, 4, 1.2},    {150, 0, 0.85}, {178, 1, 0.7},  {196, 0, 0.55}, {300, 3, 0.9},
+                        {392, 6, 0.8},   {440, 0, 0.6},  {930, 3, 0.7},  {968, 2, 0.75}, {1060, 8, 0.9},
+                        {1190, 4, 1.35}, {1262, 5, 0.8}, {1330, 7, 0.95}, {1420, 1, 0.8}, {1446, 0, 0.6},
+                        {1560, 3, 1.0},  {1610, 2, 0.7}, {2290, 0, 0.75}, {2330, 1, 0.65}, {2380, 9, 0.95},
+                        {2520, 7, 1.0},  {2590, 4, 1.15}, {2690, 0, 0.8}, {2720, 3, 0.75}};
   cairo_translate(cr, -off, 0);
+  rgb bark = artmix(pal::ink, pal::night, 0.4);
   for (auto& p : props)
-    if (p.kind == 4) tree(cr, p.gx, nearcrest(p.gx) + 10, p.s, uint32_t(p.gx), artmix(pal::ink, pal::night, 0.35));
+    if (p.kind == 4) gnarledtree(cr, p.gx, nearcrest(p.gx) + 10, p.s, uint32_t(p.gx), bark, 2);
   cairo_move_to(cr, off - 10, h);
   for (double x = off - 10; x <= off + w + 10; x += 5) cairo_line_to(cr, x, nearcrest(x));
   cairo_line_to(cr, off + w + 10, h);
@@ -278,12 +227,18 @@ void titlenear(cairo_t* cr, int w, int h, int part) {
   rgb g = artmix(pal::night, pal::teal, 0.25);
   artfilloutline(cr, artshade(g, 0.95), artshade(g, 0.45), 630, h, 4);
   grass(cr, off - 10, off + w + 10, w, 668, 30, 1.3, 120, artshade(g, 0.7), 90 + part);
-  fence(cr, 1700, 1740, nearcrest(1720) + 14, 0.9, pal::ink);
+  woodfence(cr, 1690, 1750, nearcrest(1720) + 14, 0.9, 35, artmix(pal::ink, pal::night, 0.3));
+  int seed = 0;
   for (auto& p : props) {
     double y = nearcrest(p.gx) + 12;
-    if (p.kind <= 2) tombstone(cr, p.gx, y, p.s, std::sin(p.gx) * 8, p.kind);
+    seed++;
+    if (p.kind <= 2) tombstone(cr, p.gx, y, p.s, std::sin(p.gx) * 9, p.kind);
     else if (p.kind == 3) pumpkin(cr, p.gx, y + 2, p.s, true);
     else if (p.kind == 5) ghost(cr, p.gx, y - 110, p.s);
+    else if (p.kind == 6) zombie(cr, p.gx, y - 2, p.s, 200 + seed, 1, 2);
+    else if (p.kind == 7) zombie(cr, p.gx, y - 2, p.s, 200 + seed, -1, 0);
+    else if (p.kind == 8) townsfolk(cr, p.gx, y - 2, p.s, 200 + seed, 1, 0);
+    else if (p.kind == 9) townsfolk(cr, p.gx, y - 2, p.s, 200 + seed, -1, 1);
   }
 }
 
@@ -308,196 +263,6 @@ void titlelight(cairo_t* cr, int w, int h, int n) {
   cairo_line_to(cr, 27, 19);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-}
-
-// ---- the nine game backgrounds ----------------------------------------------------------------
-
-struct scene {
-  rgb skytop, skybottom, glow;
-  double moonx, moony, moonr;
-  rgb moonc;
-  rgb far, nearc;
-  int theme;
-};
-
-void sidetrees(cairo_t* cr, int w, double y, rgb c, uint32_t seed) {
-  tree(cr, 70, y + 40, 2.1, seed, c);
-  tree(cr, w - 80, y + 40, 2.2, seed + 1, c);
-}
-
-void gamebg(cairo_t* cr, int w, int h, int n) {
-  static const scene scenes[9] = {
-      // 1 graveyard hills under a purple dusk
-      {{0.10, 0.07, 0.25}, {0.52, 0.28, 0.52}, pal::plum, 1120, 130, 60, {0.98, 0.93, 0.78}, {0.24, 0.14, 0.36},
-       {0.14, 0.10, 0.24}, 1},
-      // 2 pumpkin patch at sunset
-      {{0.16, 0.08, 0.28}, {0.86, 0.45, 0.22}, pal::pumpkin, 240, 150, 70, {1.0, 0.86, 0.55}, {0.34, 0.16, 0.28},
-       {0.20, 0.11, 0.18}, 2},
-      // 3 misty swamp
-      {{0.05, 0.12, 0.20}, {0.20, 0.48, 0.48}, pal::teal, 1150, 120, 48, {0.85, 0.98, 0.9}, {0.10, 0.26, 0.30},
-       {0.06, 0.16, 0.18}, 3},
-      // 4 the crooked village
-      {{0.05, 0.07, 0.24}, {0.26, 0.30, 0.56}, pal::sky, 200, 120, 56, {0.98, 0.95, 0.8}, {0.14, 0.14, 0.34},
-       {0.09, 0.08, 0.22}, 4},
-      // 5 the whispering forest
-      {{0.06, 0.12, 0.16}, {0.22, 0.42, 0.36}, pal::mint, 1180, 140, 52, {0.92, 1.0, 0.88}, {0.10, 0.22, 0.20},
-       {0.06, 0.13, 0.12}, 5},
-      // 6 the old church
-      {{0.14, 0.06, 0.22}, {0.58, 0.30, 0.46}, pal::plum, 230, 130, 58, {1.0, 0.9, 0.8}, {0.26, 0.12, 0.30},
-       {0.15, 0.08, 0.20}, 6},
-      // 7 mountain pass and the castle
-      {{0.04, 0.08, 0.26}, {0.30, 0.40, 0.66}, pal::sky, 1130, 110, 54, {0.95, 0.96, 1.0}, {0.14, 0.18, 0.38},
-       {0.08, 0.10, 0.24}, 7},
-      // 8 the stormy coast
-      {{0.04, 0.10, 0.22}, {0.18, 0.44, 0.56}, pal::teal, 300, 140, 62, {0.98, 0.96, 0.85}, {0.08, 0.22, 0.34},
-       {0.10, 0.10, 0.18}, 8},
-      // 9 the blood moon over the last tower
-      {{0.12, 0.04, 0.16}, {0.60, 0.18, 0.26}, pal::blood, 683, 150, 96, {1.0, 0.55, 0.35}, {0.26, 0.08, 0.20},
-       {0.14, 0.05, 0.12}, 9},
-  };
-  const scene& s = scenes[n - 1];
-  sky(cr, w, h, s.skytop, s.skybottom, 1000 + n * 17, 320, h * 0.6);
-  artglow(cr, w / 2.0, h * 0.95, w * 0.6, s.glow, 0.25);
-  moon(cr, s.moonx, s.moony, s.moonr, s.moonc);
-  bat(cr, s.moonx - 90, s.moony + 40, 0.9);
-  bat(cr, s.moonx + 70, s.moony + 70, 0.6);
-  prng rnd(n * 101);
-  for (int i = 0; i < 3; i++) cloud(cr, rnd.range(100, w - 100), rnd.range(60, 260), rnd.range(220, 380), 70,
-                                    artmix(s.skytop, s.glow, 0.35), 0.35, n * 13 + i);
-  double horizon = 560;
-  if (n == 7) mountains(cr, w, horizon, artmix(s.far, s.skybottom, 0.45), s.far, 70);
-  if (n == 8) {  // the sea, with the moon's path on it
-    cairo_rectangle(cr, 0, horizon - 40, w, h);
-    artfilloutline(cr, artmix(s.far, pal::teal, 0.4), artshade(s.far, 0.6), horizon - 40, h, 0);
-    for (int i = 0; i < 26; i++) {
-      double y = horizon - 30 + i * 9, hw = 20 + i * 4;
-      artsetcolor(cr, s.moonc, 0.35 - i * 0.01);
-      cairo_rectangle(cr, s.moonx - hw / 2 + rnd.range(-10, 10), y, hw, 2.5);
-      cairo_fill(cr);
-    }
-  }
-  // the far hills
-  if (n != 8) hill(cr, w, h, horizon, 40, n * 0.9, 190, artmix(s.far, s.skybottom, 0.2), artshade(s.far, 0.7), 0);
-  switch (n) {
-    case 1:
-      for (int i = 0; i < 9; i++) {
-        double x = 40 + i * 160 + rnd.range(-30, 30);
-        tombstone(cr, x, hillheight(x, horizon, 40, 0.9, 190) + 8, 0.55, rnd.range(-8, 8), i % 3);
-      }
-      break;
-    case 2:
-      fence(cr, 0, w, hillheight(600, horizon, 40, 1.8, 190) + 22, 0.7, artshade(s.far, 0.6));
-      break;
-    case 3:
-      mist(cr, w, horizon, 70, pal::mint, 0.25, 303);
-      break;
-    case 4:
-      for (int i = 0; i < 7; i++) {
-        double x = 120 + i * 190;
-        house(cr, x, hillheight(x, horizon, 40, 3.6, 190) + 12, 0.6 + 0.1 * (i % 3), 400 + i, i % 2 == 0);
-      }
-      break;
-    case 5:
-      cairo_push_group(cr);
-      for (int i = 0; i < 14; i++) {
-        double x = 30 + i * 100 + rnd.range(-20, 20);
-        tree(cr, x, hillheight(x, horizon, 40, 4.5, 190) + 14, rnd.range(0.8, 1.3), 500 + i,
-             artmix(s.far, pal::ink, 0.3));
-      }
-      cairo_pop_group_to_source(cr);
-      cairo_paint_with_alpha(cr, 0.6);
-      break;
-    case 6: church(cr, 1020, hillheight(1020, horizon, 40, 5.4, 190) + 10, 1.0, artshade(s.far, 0.7)); break;
-    case 7: castle(cr, 420, horizon - 30, 0.9, artshade(s.far, 0.6), true); break;
-    case 8:
-      cairo_move_to(cr, 1000, horizon + 60);
-      cairo_curve_to(cr, 1060, horizon - 10, 1100, horizon - 30, 1180, horizon - 28);
-      cairo_curve_to(cr, 1260, horizon - 30, 1320, horizon - 10, w + 10, horizon - 20);
-      cairo_line_to(cr, w + 10, horizon + 120);
-      cairo_close_path(cr);
-      artfilloutline(cr, artmix(s.far, pal::grey, 0.3), artshade(s.far, 0.6), horizon - 30, horizon + 120, 3);
-      lighthouse(cr, 1160, horizon - 24, 0.9);
-      break;
-    case 9:
-      castle(cr, 683, hillheight(683, horizon, 40, 8.1, 190) + 20, 0.8, artshade(s.far, 0.5), true);
-      for (int i = 0; i < 7; i++) bat(cr, rnd.range(300, 1060), rnd.range(200, 400), rnd.range(0.5, 1.0));
-      break;
-  }
-  // the near ground, lower in the middle and rising at the sides
-  cairo_move_to(cr, -10, h);
-  for (double x = -10; x <= w + 10; x += 5) {
-    double side = std::pow(std::fabs(x - w / 2.0) / (w / 2.0), 3);
-    cairo_line_to(cr, x, 700 - side * 150 + 10 * std::sin(x / 60 + n));
-  }
-  cairo_line_to(cr, w + 10, h);
-  cairo_close_path(cr);
-  artfilloutline(cr, artmix(s.nearc, s.far, 0.6), artshade(s.nearc, 0.55), 550, h, 4);
-  auto groundy = [&](double x) {
-    double side = std::pow(std::fabs(x - w / 2.0) / (w / 2.0), 3);
-    return 700 - side * 150 + 10 * std::sin(x / 60 + n);
-  };
-  rgb propc = artshade(s.nearc, 0.6);
-  switch (n) {
-    case 1:
-      sidetrees(cr, w, groundy(70), propc, 11);
-      tombstone(cr, 190, groundy(190) + 10, 1.0, -6, 0);
-      tombstone(cr, 250, groundy(250) + 10, 0.8, 4, 1);
-      tombstone(cr, w - 200, groundy(w - 200) + 10, 1.0, 5, 2);
-      pumpkin(cr, w - 260, groundy(w - 260) + 8, 0.8, true);
-      break;
-    case 2:
-      for (int i = 0; i < 4; i++) {
-        pumpkin(cr, 40 + i * 70, groundy(40 + i * 70) + 10, 1.1 - i * 0.15, i % 2 == 0);
-        pumpkin(cr, w - 40 - i * 70, groundy(w - 40 - i * 70) + 10, 1.1 - i * 0.15, i % 2 == 1);
-      }
-      tree(cr, w - 160, groundy(w - 160) + 20, 1.6, 77, propc);
-      break;
-    case 3:
-      reeds(cr, 0, 260, h - 20, artshade(s.nearc, 0.8), 31);
-      reeds(cr, w - 260, w, h - 20, artshade(s.nearc, 0.8), 32);
-      sidetrees(cr, w, groundy(70), propc, 33);
-      mist(cr, w, h - 60, 80, pal::mint, 0.2, 34);
-      break;
-    case 4:
-      house(cr, 110, groundy(110) + 14, 1.5, 41, true);
-      house(cr, w - 120, groundy(w - 120) + 14, 1.6, 42, true);
-      pumpkin(cr, 240, groundy(240) + 8, 0.7, true);
-      break;
-    case 5:
-      sidetrees(cr, w, groundy(70), propc, 51);
-      tree(cr, 210, groundy(210) + 20, 1.3, 52, propc);
-      ghost(cr, w - 230, 470, 0.9);
-      ghost(cr, 250, 420, 0.6);
-      break;
-    case 6:
-      tombstone(cr, 90, groundy(90) + 10, 1.2, -5, 1);
-      tombstone(cr, 170, groundy(170) + 10, 0.9, 6, 0);
-      tombstone(cr, w - 100, groundy(w - 100) + 10, 1.2, 4, 0);
-      tombstone(cr, w - 180, groundy(w - 180) + 10, 0.9, -4, 2);
-      fence(cr, 200, 330, groundy(265) + 10, 0.9, pal::ink);
-      break;
-    case 7:
-      sidetrees(cr, w, groundy(70), propc, 71);
-      pumpkin(cr, w - 220, groundy(w - 220) + 8, 0.8, true);
-      break;
-    case 8:
-      reeds(cr, 0, 220, h - 10, artshade(s.nearc, 0.9), 81);
-      tree(cr, 90, groundy(90) + 20, 1.8, 82, propc);
-      tombstone(cr, w - 140, groundy(w - 140) + 10, 1.0, 8, 1);
-      break;
-    case 9:
-      sidetrees(cr, w, groundy(70), propc, 91);
-      pumpkin(cr, 220, groundy(220) + 8, 0.9, true);
-      pumpkin(cr, w - 230, groundy(w - 230) + 8, 0.9, true);
-      break;
-  }
-  vignette(cr, w, h, 0.55);
-  // Calm the middle a touch so the cards stand out.
-  cairo_save(cr);
-  cairo_translate(cr, w / 2.0, h / 2.0);
-  cairo_scale(cr, 1.6, 1);
-  artglow(cr, 0, 0, 360, artshade(s.far, 0.5), 0.25);
-  cairo_restore(cr);
 }
 
 // ---- shop -----------------------------------------------------------------------------------
@@ -656,7 +421,7 @@ bool drawuiscene(cairo_t* cr, const std::string& kind, int param, int w, int h) 
   else if (kind == "far") titlefar(cr, w, h, param);
   else if (kind == "near") titlenear(cr, w, h, param);
   else if (kind == "light") titlelight(cr, w, h, param);
-  else if (kind == "gamebg") gamebg(cr, w, h, param);
+  else if (kind == "gamebg") drawgamescene(cr, param, true);
   else if (kind == "shopbg") shopbg(cr, w, h);
   else if (kind == "splash") splash(cr, w, h, param);
   else return false;
