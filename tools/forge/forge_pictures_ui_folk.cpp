@@ -359,4 +359,136 @@ void townsfolk(cairo_t* cr, double x, double y, double s, uint32_t seed, int fac
   cairo_restore(cr);
 }
 
+void shopkeeper(cairo_t* cr, double x, double y, double s) {
+  // Old Mr. Mothwick behind his counter: a round fellow in an apron and a velvet waistcoat,
+  // spectacles on his nose, holding up a bubbling green potion for the customer to see.
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_scale(cr, s, s);
+  rgb skin{0.96, 0.78, 0.64}, vest{0.45, 0.18, 0.42}, shirt{0.92, 0.88, 0.8}, apron{0.74, 0.66, 0.52};
+  // the body down to the counter, which hides the rest
+  cairo_move_to(cr, -46, 6);
+  cairo_curve_to(cr, -52, -40, -40, -78, -20, -84);
+  cairo_curve_to(cr, -6, -88, 6, -88, 20, -84);
+  cairo_curve_to(cr, 40, -78, 52, -40, 46, 6);
+  cairo_close_path(cr);
+  inked(cr, artshade(shirt, 1.05), artshade(shirt, 0.8), -88, 6, 4);
+  cairo_move_to(cr, -34, 6);
+  cairo_curve_to(cr, -38, -30, -30, -66, -12, -80);
+  cairo_line_to(cr, 0, -60);
+  cairo_line_to(cr, 12, -80);
+  cairo_curve_to(cr, 30, -66, 38, -30, 34, 6);
+  cairo_close_path(cr);
+  inked(cr, artshade(vest, 1.3), artshade(vest, 0.75), -80, 6, 3.5);
+  for (int k = 0; k < 3; k++) {
+    cairo_arc(cr, 0, -48 + k * 14, 2.4, 0, 2 * M_PI);
+    inked(cr, pal::gold, artshade(pal::gold, 0.7), -51, 0, 1.5);
+  }
+  cairo_move_to(cr, -30, 6);
+  cairo_line_to(cr, -26, -30);
+  cairo_line_to(cr, 26, -30);
+  cairo_line_to(cr, 30, 6);
+  cairo_close_path(cr);
+  inked(cr, artshade(apron, 1.1), artshade(apron, 0.8), -30, 6, 3);
+  cairo_rectangle(cr, -10, -20, 20, 12);  // the apron's pocket with a pencil
+  inked(cr, artshade(apron, 0.95), artshade(apron, 0.8), -20, -8, 2);
+  cairo_move_to(cr, 4, -20);
+  cairo_line_to(cr, 8, -32);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 4.5);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 4, -20);
+  cairo_line_to(cr, 8, -32);
+  artsetcolor(cr, pal::gold);
+  cairo_set_line_width(cr, 2.2);
+  cairo_stroke(cr);
+  // bow tie
+  cairo_move_to(cr, 0, -80);
+  cairo_line_to(cr, -11, -86);
+  cairo_line_to(cr, -11, -74);
+  cairo_close_path(cr);
+  cairo_move_to(cr, 0, -80);
+  cairo_line_to(cr, 11, -86);
+  cairo_line_to(cr, 11, -74);
+  cairo_close_path(cr);
+  inked(cr, pal::blood, artshade(pal::blood, 0.7), -86, -74, 2);
+  // one arm rests on the counter, the other holds up the potion
+  limb(cr, -38, -66, -54, -40, -40, -4, 13, shirt);
+  blob(cr, -36, -2, 8, 6);
+  inked(cr, skin, artshade(skin, 0.85), -8, 4, 2.5);
+  limb(cr, 38, -66, 62, -70, 66, -102, 13, shirt);
+  artglow(cr, 70, -126, 40, pal::mint, 0.5);
+  cairo_move_to(cr, 66, -150);
+  cairo_line_to(cr, 66, -140);
+  cairo_curve_to(cr, 50, -136, 50, -110, 70, -108);
+  cairo_curve_to(cr, 90, -110, 90, -136, 74, -140);
+  cairo_line_to(cr, 74, -150);
+  cairo_close_path(cr);
+  inked(cr, artshade(pal::mint, 1.2), pal::teal, -150, -108, 3);
+  cairo_rectangle(cr, 64, -156, 12, 7);
+  inked(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, -156, -149, 2);
+  for (int k = 0; k < 3; k++) {
+    cairo_arc(cr, 66 + k * 5, -124 - k * 6, 2 + k * 0.5, 0, 2 * M_PI);
+    artsetcolor(cr, rgb{1, 1, 1}, 0.7);
+    cairo_fill(cr);
+  }
+  blob(cr, 66, -104, 8, 7);
+  inked(cr, skin, artshade(skin, 0.85), -111, -97, 2.5);
+  // the head: bald and round, white tufts over the ears, spectacles, a walrus moustache
+  cairo_save(cr);
+  cairo_translate(cr, 0, -116);
+  blob(cr, 0, 0, 30, 32);
+  inked(cr, artshade(skin, 1.08), artshade(skin, 0.85), -32, 32, 4);
+  for (int k = -1; k <= 1; k += 2) {
+    blob(cr, k * 29, 4, 6, 9);
+    inked(cr, skin, artshade(skin, 0.85), -5, 13, 3);
+    cairo_move_to(cr, k * 22, -14);
+    cairo_curve_to(cr, k * 36, -20, k * 40, -4, k * 34, 8);
+    cairo_curve_to(cr, k * 30, -2, k * 26, -6, k * 22, -14);
+    cairo_close_path(cr);
+    inked(cr, pal::bone, artshade(pal::bone, 0.8), -20, 8, 2.5);
+  }
+  blob(cr, -8, -24, 8, 4);  // the shine on his pate
+  artsetcolor(cr, rgb{1, 1, 1}, 0.45);
+  cairo_fill(cr);
+  for (int k = -1; k <= 1; k += 2) {
+    cairo_arc(cr, k * 12, -2, 9, 0, 2 * M_PI);
+    artsetcolor(cr, rgb{0.85, 0.95, 1.0}, 0.6);
+    cairo_fill_preserve(cr);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    cairo_arc(cr, k * 12 + 2, -1, 3.2, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_move_to(cr, k * 6, -14);
+    cairo_line_to(cr, k * 18, -16);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, -3, -2);
+  cairo_line_to(cr, 3, -2);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  blob(cr, 0, 8, 7, 6);  // nose
+  inked(cr, artshade(skin, 1.0), artmix(skin, pal::blood, 0.3), 2, 14, 2.5);
+  cairo_move_to(cr, -2, 14);  // moustache
+  cairo_curve_to(cr, -10, 10, -22, 14, -24, 24);
+  cairo_curve_to(cr, -16, 20, -8, 22, 0, 18);
+  cairo_curve_to(cr, 8, 22, 16, 20, 24, 24);
+  cairo_curve_to(cr, 22, 14, 10, 10, 2, 14);
+  cairo_close_path(cr);
+  inked(cr, pal::bone, artshade(pal::bone, 0.8), 10, 24, 2.5);
+  cairo_arc(cr, 0, 22, 6, 0.2, M_PI - 0.2);  // a smile under it
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 2.2);
+  cairo_stroke(cr);
+  for (int k = -1; k <= 1; k += 2) {
+    blob(cr, k * 20, 10, 5, 3);
+    artsetcolor(cr, pal::blood, 0.3);
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  cairo_restore(cr);
+}
+
 }  // namespace uikit

@@ -91,5 +91,7 @@ void drawgamescene(cairo_t* cr, int n, bool quiet);
 // Townsfolk poses: 0 with a lantern, 1 arms up in fright, 3 with a pitchfork.
 void zombie(cairo_t* cr, double x, double y, double s, uint32_t seed, int facing, int pose);
 void townsfolk(cairo_t* cr, double x, double y, double s, uint32_t seed, int facing, int pose);
+// The shopkeeper from the waist up, (x, y) the middle of his waist on the counter's top edge.
+void shopkeeper(cairo_t* cr, double x, double y, double s);
 
 }  // namespace uikit

@@ -267,42 +267,212 @@ void titlelight(cairo_t* cr, int w, int h, int n) {
 
 // ---- shop -----------------------------------------------------------------------------------
 
+// A shelf board with its clutter: bottles, jars, books and candles of every shape, never two
+// alike side by side. x0..x1 is the board, y its top.
+void shopshelf(cairo_t* cr, double x0, double x1, double y, uint32_t seed) {
+  prng rnd(seed);
+  for (double x = x0 + 10; x < x1 - 26;) {
+    int kind = int(rnd.next() % 6);
+    rgb c = kind % 3 == 0 ? pal::mint : kind % 3 == 1 ? pal::pumpkin : pal::plum;
+    if (rnd.unit() < 0.25) c = pal::blood;
+    double used = 0;
+    if (kind == 0 || kind == 1) {  // a round flask or a tall bottle, glowing a little
+      double bw = kind == 0 ? rnd.range(24, 32) : rnd.range(14, 20), bh = kind == 0 ? bw : rnd.range(40, 56);
+      double cx = x + bw / 2;
+      artglow(cr, cx, y - bh * 0.4, bw * 1.1, c, 0.22);
+      if (kind == 0) {
+        cairo_arc(cr, cx, y - bw / 2, bw / 2, 0, 2 * M_PI);
+        cairo_rectangle(cr, cx - 4, y - bw - 10, 8, 12);
+      } else {
+        artroundrect(cr, x, y - bh, bw, bh, 5);
+        cairo_rectangle(cr, cx - 3.5, y - bh - 12, 7, 13);
+      }
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+      artfilloutline(cr, artshade(c, 1.25), artshade(c, 0.6), y - bh - 12, y, 3);
+      cairo_rectangle(cr, cx - 4.5, y - bh - (kind == 0 ? 0 : 16) - (kind == 0 ? 13 : 0), 9, 5);
+      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - bh - 18, y - bh, 2);
+      artroundrect(cr, cx - bw * 0.3, y - bh * 0.8, 3.5, bh * 0.4, 1.5);
+      artsetcolor(cr, rgb{1, 1, 1}, 0.4);
+      cairo_fill(cr);
+      used = bw;
+    } else if (kind == 2) {  // a row of leaning books
+      int n = 2 + int(rnd.next() % 3);
+      for (int i = 0; i < n; i++) {
+        double bh = rnd.range(34, 46), bw = rnd.range(8, 12);
+        cairo_save(cr);
+        cairo_translate(cr, x + i * 11 + bw / 2, y);
+        cairo_rotate(cr, i == n - 1 ? 0.18 : 0);
+        cairo_rectangle(cr, -bw / 2, -bh, bw, bh);
+        rgb bc = i % 3 == 0 ? artshade(pal::blood, 0.8) : i % 3 == 1 ? artshade(pal::teal, 0.8) : artshade(pal::purple, 1.1);
+        artfilloutline(cr, artshade(bc, 1.2), artshade(bc, 0.7), -bh, 0, 2.5);
+        cairo_move_to(cr, -bw / 2 + 2, -bh * 0.75);
+        cairo_line_to(cr, bw / 2 - 2, -bh * 0.75);
+        artsetcolor(cr, pal::gold, 0.9);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+      }
+      used = n * 11 + 6;
+    } else if (kind == 3) {  // a candle with a drip
+      cairo_rectangle(cr, x, y - 30, 12, 30);
+      artfilloutline(cr, pal::bone, artshade(pal::bone, 0.75), y - 30, y, 2.5);
+      artglow(cr, x + 6, y - 40, 22, pal::gold, 0.5);
+      cairo_move_to(cr, x + 6, y - 44);
+      cairo_curve_to(cr, x + 11, y - 36, x + 1, y - 36, x + 6, y - 44);
+      artsetcolor(cr, rgb{1.0, 0.85, 0.4});
+      cairo_fill(cr);
+      used = 14;
+    } else if (kind == 4) {  // a jar of eyeballs looking around
+      artroundrect(cr, x, y - 34, 28, 34, 6);
+      artfilloutline(cr, artmix(pal::mint, pal::bone, 0.6), artshade(pal::mint, 0.6), y - 34, y, 3);
+      for (int i = 0; i < 3; i++) {
+        double ex = x + 7 + i * 7, ey = y - 10 - (i % 2) * 10;
+        cairo_arc(cr, ex, ey, 4.5, 0, 2 * M_PI);
+        artfilloutline(cr, pal::bone, pal::bone, ey - 4, ey + 4, 1.2);
+        cairo_arc(cr, ex + rnd.range(-1.5, 1.5), ey + rnd.range(-1, 1), 1.8, 0, 2 * M_PI);
+        artsetcolor(cr, i == 1 ? pal::teal : pal::ink);
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, x - 2, y - 40, 32, 7);
+      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - 40, y - 33, 2.5);
+      used = 30;
+    } else {  // a small pumpkin or a crystal ball on a stand
+      if (rnd.unit() < 0.5) {
+        pumpkin(cr, x + 16, y, 0.42, rnd.unit() < 0.5, 0.5);
+      } else {
+        artglow(cr, x + 16, y - 22, 26, pal::plum, 0.5);
+        cairo_arc(cr, x + 16, y - 20, 13, 0, 2 * M_PI);
+        artfilloutline(cr, artmix(pal::plum, pal::bone, 0.5), pal::purple, y - 33, y - 7, 3);
+        cairo_move_to(cr, x + 6, y);
+        cairo_line_to(cr, x + 10, y - 9);
+        cairo_line_to(cr, x + 22, y - 9);
+        cairo_line_to(cr, x + 26, y);
+        cairo_close_path(cr);
+        artfilloutline(cr, pal::gold, artshade(pal::gold, 0.6), y - 9, y, 2.5);
+      }
+      used = 34;
+    }
+    x += used + rnd.range(6, 20);
+  }
+  cairo_rectangle(cr, x0, y, x1 - x0, 14);
+  artfilloutline(cr, rgb{0.58, 0.38, 0.24}, rgb{0.36, 0.22, 0.14}, y, y + 14, 3.5);
+  for (double bx : {x0 + 24, x1 - 24}) {  // brackets
+    cairo_move_to(cr, bx - 6, y + 14);
+    cairo_line_to(cr, bx + 6, y + 14);
+    cairo_line_to(cr, bx, y + 32);
+    cairo_close_path(cr);
+    artfilloutline(cr, rgb{0.5, 0.32, 0.2}, rgb{0.3, 0.18, 0.1}, y + 14, y + 32, 2.5);
+  }
+}
+
 void shopbg(cairo_t* cr, int w, int h) {
-  // Wall of purple planks.
+  // The back wall: upright planks, a darker wainscot below a rail.
   rgb wood = artmix(pal::purple, rgb{0.42, 0.25, 0.16}, 0.45);
   cairo_rectangle(cr, 0, 0, w, h);
   artfilloutline(cr, artshade(wood, 0.95), artshade(wood, 0.55), 0, h, 0);
   prng rnd(2100);
-  for (double x = 0; x < w; x += 74) {
+  for (double x = rnd.range(0, 30); x < w; x += rnd.range(60, 84)) {
     cairo_move_to(cr, x, 0);
-    cairo_line_to(cr, x + rnd.range(-3, 3), h);
+    cairo_line_to(cr, x + rnd.range(-2, 2), h);
   }
   artsetcolor(cr, pal::ink, 0.35);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  for (int i = 0; i < 140; i++) {
+  for (int i = 0; i < 90; i++) {  // grain and knots
     double x = rnd.range(0, w), y = rnd.range(0, h);
     cairo_move_to(cr, x, y);
-    cairo_line_to(cr, x + rnd.range(-2, 2), y + rnd.range(30, 90));
+    cairo_curve_to(cr, x + 2, y + 20, x - 2, y + 40, x + rnd.range(-2, 2), y + rnd.range(50, 90));
   }
   artsetcolor(cr, artshade(wood, 0.6), 0.45);
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
-  // A window with the moon, top left; a warm lantern glow top right.
-  double wx = 60, wy = 40, ww = 150, wh = 170;
+  cairo_rectangle(cr, 0, 470, w, h - 470);
+  artsetcolor(cr, pal::ink, 0.22);
+  cairo_fill(cr);
+  cairo_rectangle(cr, -10, 462, w + 20, 12);
+  artfilloutline(cr, rgb{0.56, 0.36, 0.22}, rgb{0.36, 0.22, 0.14}, 462, 474, 3);
+  // ceiling beams with bunches of herbs and garlic hanging
+  cairo_rectangle(cr, -10, -10, w + 20, 34);
+  artfilloutline(cr, rgb{0.4, 0.26, 0.18}, rgb{0.24, 0.14, 0.1}, -10, 24, 4);
+  const double hangs[] = {60, 250, 420, 960, 1120, 1300};
+  for (int i = 0; i < 6; i++) {
+    double hx = hangs[i], len = rnd.range(30, 60);
+    cairo_move_to(cr, hx, 24);
+    cairo_line_to(cr, hx, 24 + len);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int k = 0; k < 4; k++) {
+      double lx = hx + (k - 1.5) * 6, ly = 24 + len + 8 + (k % 2) * 5;
+      cairo_save(cr);
+      cairo_translate(cr, lx, ly);
+      cairo_scale(cr, 5, i % 2 ? 6 : 9);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+      cairo_restore(cr);
+      artfilloutline(cr, i % 2 ? pal::bone : pal::moss, i % 2 ? artshade(pal::bone, 0.7) : artshade(pal::moss, 0.6),
+                     ly - 9, ly + 9, 2);
+    }
+  }
+  // The carved sign board behind the shop's name, lanterns hanging at its ends.
+  double sx = w / 2.0, sy = 46;
+  for (int k = -1; k <= 1; k += 2) {
+    cairo_move_to(cr, sx + k * 170, 24);
+    cairo_line_to(cr, sx + k * 170, sy - 22);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, sx - 210, sy - 24);
+  cairo_line_to(cr, sx + 210, sy - 24);
+  cairo_line_to(cr, sx + 228, sy);
+  cairo_line_to(cr, sx + 210, sy + 26);
+  cairo_line_to(cr, sx - 210, sy + 26);
+  cairo_line_to(cr, sx - 228, sy);
+  cairo_close_path(cr);
+  artsoft(cr, 0, 3, 0, 4, pal::ink, 0.55);
+  cairo_move_to(cr, sx - 210, sy - 24);
+  cairo_line_to(cr, sx + 210, sy - 24);
+  cairo_line_to(cr, sx + 228, sy);
+  cairo_line_to(cr, sx + 210, sy + 26);
+  cairo_line_to(cr, sx - 210, sy + 26);
+  cairo_line_to(cr, sx - 228, sy);
+  cairo_close_path(cr);
+  artfilloutline(cr, rgb{0.36, 0.22, 0.3}, rgb{0.2, 0.12, 0.18}, sy - 24, sy + 26, 4);
+  artroundrect(cr, sx - 196, sy - 16, 392, 34, 8);
+  artsetcolor(cr, pal::gold, 0.7);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  for (int k = -1; k <= 1; k += 2) {
+    bat(cr, sx + k * 150, sy + 1, 0.45);
+    double lx = sx + k * 250, ly = sy + 6;
+    artglow(cr, lx, ly, 70, pal::gold, 0.45);
+    cairo_move_to(cr, lx, 24);
+    cairo_line_to(cr, lx, ly - 22);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    artroundrect(cr, lx - 11, ly - 20, 22, 32, 5);
+    artfilloutline(cr, rgb{1.0, 0.9, 0.55}, pal::pumpkin, ly - 20, ly + 12, 3);
+    cairo_rectangle(cr, lx - 14, ly - 24, 28, 6);
+    cairo_rectangle(cr, lx - 14, ly + 10, 28, 6);
+    artfilloutline(cr, pal::grey, artshade(pal::grey, 0.5), ly - 24, ly + 16, 2.5);
+  }
+  // The round window on the left with the moon and a bat, curtains drawn aside.
+  double wx = 40, wy = 110, ww = 170, wh = 200;
   cairo_save(cr);
-  artroundrect(cr, wx, wy, ww, wh, 70);
+  artroundrect(cr, wx, wy, ww, wh, 80);
   cairo_clip(cr);
-  sky(cr, 400, 260, rgb{0.06, 0.08, 0.25}, rgb{0.3, 0.22, 0.5}, 77, 40, 200);
-  moon(cr, wx + 95, wy + 70, 30, pal::bone);
-  bat(cr, wx + 50, wy + 110, 0.7);
+  sky(cr, 400, 400, rgb{0.06, 0.08, 0.25}, rgb{0.3, 0.22, 0.5}, 77, 40, 300);
+  moon(cr, wx + 108, wy + 76, 32, pal::bone);
+  bat(cr, wx + 52, wy + 120, 0.7);
+  hill(cr, 260, wy + wh, wy + wh - 30, 8, 1, 40, pal::purple, artshade(pal::purple, 0.6), 0);
   cairo_restore(cr);
-  artroundrect(cr, wx, wy, ww, wh, 70);
+  artroundrect(cr, wx, wy, ww, wh, 80);
   artsetcolor(cr, pal::ink);
-  cairo_set_line_width(cr, 10);
+  cairo_set_line_width(cr, 12);
   cairo_stroke_preserve(cr);
   artsetcolor(cr, rgb{0.5, 0.32, 0.2});
-  cairo_set_line_width(cr, 5);
+  cairo_set_line_width(cr, 6);
   cairo_stroke(cr);
   cairo_move_to(cr, wx + ww / 2, wy);
   cairo_line_to(cr, wx + ww / 2, wy + wh);
@@ -311,60 +481,91 @@ void shopbg(cairo_t* cr, int w, int h) {
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 5);
   cairo_stroke(cr);
-  // lantern
-  double lx = w - 150, ly = 150;
-  artglow(cr, lx, ly, 220, pal::gold, 0.35);
-  cairo_move_to(cr, lx, 0);
-  cairo_line_to(cr, lx, ly - 40);
+  for (int k = 0; k < 2; k++) {  // curtains gathered at the sides
+    double cx = k ? wx + ww + 8 : wx - 8, dir = k ? 1 : -1;
+    cairo_move_to(cr, cx - dir * 30, wy - 14);
+    cairo_curve_to(cr, cx - dir * 10, wy + 60, cx - dir * 24, wy + 140, cx, wy + wh + 20);
+    cairo_line_to(cr, cx + dir * 18, wy + wh + 20);
+    cairo_curve_to(cr, cx + dir * 14, wy + 120, cx + dir * 20, wy + 40, cx + dir * 16, wy - 14);
+    cairo_close_path(cr);
+    artfilloutline(cr, artshade(pal::blood, 1.1), artshade(pal::blood, 0.55), wy - 14, wy + wh + 20, 3.5);
+  }
+  cairo_rectangle(cr, wx - 40, wy - 22, ww + 80, 10);
+  artfilloutline(cr, pal::gold, artshade(pal::gold, 0.6), wy - 22, wy - 12, 2.5);
+  // shelves on the left wall under the window, and the tall case behind the keeper
+  shopshelf(cr, 0, 230, 400, 2201);
+  shopshelf(cr, 0, 230, 520, 2202);
+  cairo_rectangle(cr, 1090, 110, 276, 500);
+  artfilloutline(cr, rgb{0.42, 0.26, 0.18}, rgb{0.26, 0.16, 0.1}, 110, 610, 5);
+  cairo_rectangle(cr, 1104, 124, 248, 480);
+  artsetcolor(cr, pal::ink, 0.45);
+  cairo_fill(cr);
+  shopshelf(cr, 1100, 1356, 230, 2203);
+  shopshelf(cr, 1100, 1356, 350, 2204);
+  // a stuffed crow and a clock on top of the case
+  cairo_save(cr);
+  cairo_translate(cr, 1150, 108);
+  cairo_move_to(cr, -16, 0);
+  cairo_curve_to(cr, -14, -20, 10, -26, 16, -14);
+  cairo_line_to(cr, 28, -12);
+  cairo_line_to(cr, 16, -6);
+  cairo_curve_to(cr, 14, 2, -6, 4, -16, 0);
+  cairo_line_to(cr, -28, 4);
+  cairo_close_path(cr);
+  artsetcolor(cr, pal::ink);
+  cairo_fill(cr);
+  cairo_arc(cr, 8, -16, 2.4, 0, 2 * M_PI);
+  artsetcolor(cr, pal::gold);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  cairo_arc(cr, 1290, 78, 24, 0, 2 * M_PI);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.75), 54, 102, 4);
+  cairo_move_to(cr, 1290, 78);
+  cairo_line_to(cr, 1290, 62);
+  cairo_move_to(cr, 1290, 78);
+  cairo_line_to(cr, 1301, 82);
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  artroundrect(cr, lx - 24, ly - 40, 48, 70, 10);
-  artfilloutline(cr, rgb{1.0, 0.88, 0.5}, pal::pumpkin, ly - 40, ly + 30, 4);
-  cairo_rectangle(cr, lx - 30, ly - 46, 60, 10);
-  cairo_rectangle(cr, lx - 30, ly + 28, 60, 10);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.5), ly - 46, ly + 38, 3);
-  // Shelves with jars and potions down both sides (left of the item grid, right of the plants).
-  auto shelf = [&](double x0, double x1, double y) {
-    for (double x = x0 + 14; x < x1 - 20; x += rnd.range(30, 44)) {
-      double bh = rnd.range(30, 60), bw = rnd.range(18, 30);
-      rgb c = rnd.unit() < 0.33 ? pal::mint : rnd.unit() < 0.5 ? pal::pumpkin : pal::plum;
-      artglow(cr, x + bw / 2, y - bh / 2, bw * 1.2, c, 0.25);
-      artroundrect(cr, x, y - bh, bw, bh, 7);
-      cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + bw, 0);
-      cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, 0.95);
-      cairo_pattern_add_color_stop_rgba(g, 1, c.r * 0.6, c.g * 0.6, c.b * 0.6, 0.95);
-      cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
-      artsetcolor(cr, pal::ink);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      cairo_rectangle(cr, x + bw * 0.3, y - bh - 8, bw * 0.4, 9);
-      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - bh - 8, y - bh + 1, 2.5);
-      artroundrect(cr, x + 4, y - bh + 6, 4, bh * 0.5, 2);
-      artsetcolor(cr, rgb{1, 1, 1}, 0.35);
-      cairo_fill(cr);
-    }
-    cairo_rectangle(cr, x0, y, x1 - x0, 14);
-    artfilloutline(cr, rgb{0.55, 0.35, 0.22}, rgb{0.35, 0.22, 0.14}, y, y + 14, 3.5);
-  };
-  shelf(0, 220, 330);
-  shelf(0, 220, 500);
-  shelf(w - 250, w, 360);
-  shelf(w - 250, w, 540);
-  // skull-free friendly clutter: a pumpkin and a sleeping ghost on the shelves
-  pumpkin(cr, 70, 640, 1.1, true);
-  pumpkin(cr, w - 90, 660, 1.0, true);
-  ghost(cr, w - 120, 270, 0.7);
-  cobweb(cr, 0, 0, 120, 0);
-  cobweb(cr, w, 0, 120, 1);
-  // The counter along the bottom.
-  cairo_rectangle(cr, -10, h - 110, w + 20, 120);
-  artfilloutline(cr, rgb{0.45, 0.28, 0.18}, rgb{0.25, 0.15, 0.1}, h - 110, h, 5);
-  cairo_rectangle(cr, -10, h - 118, w + 20, 16);
-  artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.42, 0.27, 0.17}, h - 118, h - 102, 4);
-  vignette(cr, w, h, 0.45);
+  cobweb(cr, 1090, 110, 60, 0);
+  cobweb(cr, 0, 24, 90, 0);
+  // The shopkeeper behind the counter on the right, holding up his best potion.
+  shopkeeper(cr, 1190, 612, 1.35);
+  // The counter across the whole room: a top board, panelled front, brass corners, and on
+  // it the till, a candle and a whole pumpkin.
+  cairo_rectangle(cr, -10, 612, w + 20, 170);
+  artfilloutline(cr, rgb{0.5, 0.3, 0.18}, rgb{0.28, 0.16, 0.1}, 612, h, 5);
+  for (double px = 20; px < w; px += 190) {  // raised panels
+    artroundrect(cr, px, 640, 160, 110, 10);
+    artfilloutline(cr, rgb{0.44, 0.26, 0.16}, rgb{0.32, 0.18, 0.12}, 640, 750, 3);
+    artroundrect(cr, px + 10, 650, 140, 90, 6);
+    artsetcolor(cr, rgb{0.62, 0.42, 0.26}, 0.4);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  cairo_rectangle(cr, -10, 600, w + 20, 18);
+  artfilloutline(cr, rgb{0.68, 0.46, 0.28}, rgb{0.46, 0.3, 0.18}, 600, 618, 4);
+  for (int i = 0; i < 40; i++) {
+    double gx = rnd.range(0, w);
+    cairo_move_to(cr, gx, 605);
+    cairo_line_to(cr, gx + rnd.range(20, 60), 605 + rnd.range(-1, 1));
+  }
+  artsetcolor(cr, pal::ink, 0.25);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  // the till, on the counter left of the keeper
+  cairo_move_to(cr, 1032, 600);
+  cairo_line_to(cr, 1036, 556);
+  cairo_line_to(cr, 1092, 556);
+  cairo_line_to(cr, 1096, 600);
+  cairo_close_path(cr);
+  artfilloutline(cr, pal::gold, artshade(pal::gold, 0.55), 556, 600, 3.5);
+  cairo_rectangle(cr, 1046, 532, 36, 24);
+  artfilloutline(cr, artshade(pal::gold, 1.1), artshade(pal::gold, 0.6), 532, 556, 3);
+  cairo_rectangle(cr, 1052, 538, 24, 12);
+  artfilloutline(cr, pal::night, pal::ink, 538, 550, 2);
+  pumpkin(cr, 1310, 604, 0.9, true, 0.6);
+  vignette(cr, w, h, 0.4);
 }
 
 // ---- splash pages ------------------------------------------------------------------------------
