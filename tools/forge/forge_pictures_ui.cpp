@@ -380,10 +380,23 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
 }
 
 void drawfield(cairo_t* cr, int w, int h) {
-  panel(cr, 6, 4, w - 12, h - 12, 16, artmix(pal::purple, pal::night, 0.4), artshade(pal::night, 0.6),
-        artmix(pal::pumpkin, pal::gold, 0.4));
-  rivet(cr, 14, h / 2.0 - 2, 3.5);
-  rivet(cr, w - 14, h / 2.0 - 2, 3.5);
+  // The info plaque on the map bars: two lines of small text (label left, value right) over
+  // a slate, a groove between them, rivets at the ends and a small bat on the top rail.
+  board(cr, 5, 4, w - 10, h - 14, 14, artmix(pal::purple, pal::night, 0.4), 5100);
+  double cy = 4 + (h - 14) / 2.0;
+  cairo_move_to(cr, 22, cy + 1);
+  cairo_line_to(cr, w - 22, cy + 1);
+  artsetcolor(cr, pal::ink, 0.55);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 22, cy + 2.5);
+  cairo_line_to(cr, w - 22, cy + 2.5);
+  artsetcolor(cr, pal::plum, 0.4);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  rivet(cr, 13, cy, 3.5);
+  rivet(cr, w - 13, cy, 3.5);
+  bat(cr, w / 2.0, 8, 0.32);
 }
 
 void drawhelplines(cairo_t* cr, int w, int h) {
@@ -618,24 +631,33 @@ void drawrope(cairo_t* cr, int w, int h) {
 }
 
 void drawscores(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 14);
-  artfilloutline(cr, artshade(pal::night, 0.55), artshade(pal::purple, 0.45), 4, h - 4, 3);
-  // eight rows, 35 pixels apart, the first centred 128 pixels above the middle
-  for (int i = 0; i < 8; i++) {
-    double cy = h / 2.0 - 128 + 35 * i + 9;
-    artroundrect(cr, 12, cy - 15, w - 24, 30, 10);
-    artsetcolor(cr, i % 2 ? pal::purple : pal::plum, i % 2 ? 0.35 : 0.3);
-    cairo_fill(cr);
+  // The hall of fame board. The game writes eight rows 35 pixels apart, the first 128 pixels
+  // above the middle: rank at x -193 from the middle, name from -153, points right-aligned at
+  // +137, level right-aligned at +202. Each row gets an engraved plaque and its rank a medal:
+  // gold, silver and bronze for the first three.
+  double cx = w / 2.0, cy = h / 2.0;
+  board(cr, 4, 3, w - 8, h - 10, 16, artmix(pal::night, pal::purple, 0.45), 5101);
+  for (int i = 1; i <= 8; i++) {
+    double ry = cy - 158 + 35 * i + 1;
+    artroundrect(cr, 18, ry - 14, w - 36, 28, 9);
+    artsetcolor(cr, i % 2 ? pal::plum : pal::purple, i % 2 ? 0.32 : 0.26);
+    cairo_fill_preserve(cr);
+    artsetcolor(cr, pal::ink, 0.45);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    rgb medal = i == 1 ? pal::gold : i == 2 ? rgb{0.78, 0.8, 0.86} : i == 3 ? rgb{0.82, 0.5, 0.28} : pal::plum;
+    medallion(cr, cx - 193, ry, 12, medal);
   }
-  // column dividers: number | name | points | level
-  const double cols[] = {-168, 148, 212};
-  for (double cx : cols) {
-    cairo_move_to(cr, w / 2.0 + cx - 3, 12);
-    cairo_line_to(cr, w / 2.0 + cx - 3, h - 12);
+  // column dividers: name | points | level
+  for (double dx : {68.0, 148.0}) {
+    cairo_move_to(cr, cx + dx, 18);
+    cairo_line_to(cr, cx + dx, h - 20);
   }
-  artsetcolor(cr, pal::bone, 0.18);
-  cairo_set_line_width(cr, 2);
+  artsetcolor(cr, pal::gold, 0.3);
+  cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
+  cobweb(cr, 12, 10, 42, 0);
+  cobweb(cr, w - 12, 10, 42, 1);
 }
 
 void drawrowbar(cairo_t* cr, int w, int h, int style) {
@@ -655,26 +677,63 @@ void drawrowbar(cairo_t* cr, int w, int h, int style) {
 }
 
 void drawnamefield(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 14);
-  artfilloutline(cr, artshade(pal::night, 0.45), artshade(pal::purple, 0.6), 4, h - 4, 4);
-  artroundrect(cr, 8, 8, w - 16, h - 16, 10);
-  artsetcolor(cr, pal::gold, 0.55);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  artroundrect(cr, 12, 10, w - 24, 8, 4);
-  artsetcolor(cr, rgb{0, 0, 0}, 0.2);
+  // The name entry: a recessed writing slot; the typed name starts 140 pixels left of the
+  // middle, and a quill rests at the right end, clear of the longest name.
+  softshadow(cr, 5, 4, w - 10, h - 12, 16, 0.45, 4);
+  artroundrect(cr, 5, 4, w - 10, h - 12, 16);
+  artfilloutline(cr, rgb{0.5, 0.32, 0.22}, rgb{0.3, 0.18, 0.12}, 4, h - 8, 3.5);
+  artroundrect(cr, 12, 10, w - 24, h - 24, 10);
+  artfilloutline(cr, artshade(pal::night, 0.4), artshade(pal::purple, 0.55), 10, h - 14, 2.5);
+  artroundrect(cr, 14, 12, w - 28, 7, 4);  // the slot's inner shadow along its top
+  artsetcolor(cr, rgb{0, 0, 0}, 0.3);
   cairo_fill(cr);
+  artroundrect(cr, 16, 14, w - 32, h - 32, 8);
+  artsetcolor(cr, pal::gold, 0.5);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  // the quill, dipped in ink
+  double qx = w - 52, qy = h / 2.0 - 2;
+  cairo_move_to(cr, qx - 10, qy + 10);
+  cairo_curve_to(cr, qx + 4, qy - 2, qx + 18, qy - 12, qx + 30, qy - 16);
+  cairo_curve_to(cr, qx + 22, qy - 4, qx + 10, qy + 4, qx - 8, qy + 12);
+  cairo_close_path(cr);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.7), qy - 16, qy + 12, 2);
+  cairo_move_to(cr, qx - 10, qy + 10);
+  cairo_line_to(cr, qx - 16, qy + 14);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  for (int k = 0; k < 4; k++) {
+    cairo_move_to(cr, qx + 2 + k * 6, qy + 3 - k * 4);
+    cairo_line_to(cr, qx + 6 + k * 6, qy - 4 - k * 4);
+  }
+  artsetcolor(cr, artshade(pal::bone, 0.6));
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  rivet(cr, 14, h / 2.0 - 3, 2.5);
 }
 
 void drawplayerlist(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 16);
-  artfilloutline(cr, artshade(pal::night, 0.5), artshade(pal::purple, 0.45), 4, h - 4, 3);
-  // twelve row stripes, 26 pixels apart: row r's text runs 169 - 26 r pixels above the middle
-  for (int r = 1; r <= 12; r += 2) {
-    artroundrect(cr, 10, h / 2.0 - 169 + 26 * r - 12, w - 20, 24, 8);
-    artsetcolor(cr, pal::plum, 0.25);
+  // The player list board. The game writes up to twelve rows 26 pixels apart, row r centred
+  // 169 - 26 r pixels above the middle; the name from 231 left of the middle, the level from
+  // 36 left, the points right-aligned 229 right. Alternate rows carry a plaque; two dividers
+  // part the columns.
+  double cx = w / 2.0, cy = h / 2.0;
+  board(cr, 3, 4, w - 6, h - 10, 16, artmix(pal::night, pal::purple, 0.45), 5102);
+  for (int r = 1; r <= 12; r++) {
+    double ry = cy - 169 + 26 * r;
+    if (r % 2 == 0) continue;
+    artroundrect(cr, 12, ry - 12, w - 24, 24, 8);
+    artsetcolor(cr, pal::plum, 0.28);
     cairo_fill(cr);
   }
+  for (double dx : {-46.0, 98.0}) {
+    cairo_move_to(cr, cx + dx, 16);
+    cairo_line_to(cr, cx + dx, h - 18);
+  }
+  artsetcolor(cr, pal::gold, 0.28);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
 }
 
 void drawloadfill(cairo_t* cr, int w, int h) {

@@ -502,4 +502,63 @@ void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double 
   cairo_paint_with_alpha(cr, alpha);
 }
 
+void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed) {
+  softshadow(cr, x, y, w, h, r, 0.5, 5);
+  // the wooden frame with a light bevel on its upper edge
+  artroundrect(cr, x, y, w, h, r);
+  artfilloutline(cr, rgb{0.5, 0.32, 0.22}, rgb{0.3, 0.18, 0.12}, y, y + h, 3.5);
+  artroundrect(cr, x + 2.5, y + 2.5, w - 5, h - 5, r - 2);
+  artsetcolor(cr, rgb{0.8, 0.6, 0.42}, 0.45);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // the slate inside, darker toward its rim, a few chalk smudges
+  double m = 7;
+  artroundrect(cr, x + m, y + m, w - 2 * m, h - 2 * m, std::fmax(3, r - m));
+  cairo_path_t* inner = cairo_copy_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h * 0.4, 10, x + w / 2, y + h / 2, std::fmax(w, h) * 0.65);
+  cairo_pattern_add_color_stop_rgb(g, 0, slate.r * 1.25, slate.g * 1.25, slate.b * 1.25);
+  cairo_pattern_add_color_stop_rgb(g, 1, slate.r * 0.6, slate.g * 0.6, slate.b * 0.6);
+  cairo_set_source(cr, g);
+  cairo_fill(cr);
+  cairo_pattern_destroy(g);
+  cairo_save(cr);
+  cairo_append_path(cr, inner);
+  cairo_clip(cr);
+  prng rnd(seed);
+  for (int i = 0; i < int(w * h / 3000); i++) {
+    double sx = rnd.range(x, x + w), sy = rnd.range(y, y + h), sr = rnd.range(6, 22);
+    cairo_save(cr);
+    cairo_translate(cr, sx, sy);
+    cairo_scale(cr, 1.8, 1);
+    cairo_arc(cr, 0, 0, sr, 0, 2 * M_PI);
+    cairo_restore(cr);
+    artsetcolor(cr, pal::bone, rnd.range(0.01, 0.035));
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  cairo_append_path(cr, inner);
+  artsetcolor(cr, pal::ink, 0.9);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_append_path(cr, inner);
+  cairo_path_destroy(inner);
+  cairo_new_path(cr);
+  artroundrect(cr, x + m + 3, y + m + 3, w - 2 * m - 6, h - 2 * m - 6, std::fmax(2, r - m - 2));
+  artsetcolor(cr, pal::gold, 0.45);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+}
+
+void medallion(cairo_t* cr, double x, double y, double r, rgb c) {
+  cairo_arc(cr, x, y + 1.5, r, 0, 2 * M_PI);
+  artsetcolor(cr, pal::ink, 0.5);
+  cairo_fill(cr);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  artfilloutline(cr, artshade(c, 1.35), artshade(c, 0.7), y - r, y + r, 2);
+  cairo_arc(cr, x, y, r * 0.72, 0, 2 * M_PI);
+  artsetcolor(cr, artshade(c, 0.75), 0.6);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+}
+
 }  // namespace uikit
