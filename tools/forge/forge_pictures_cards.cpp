@@ -187,10 +187,14 @@ const std::vector<pip>& piplayout(int rank) {
   return layouts[rank];
 }
 
+// The pips stand on the standard grid: two side columns 14 pixels either side of the middle,
+// which keeps them a few pixels clear of the corner index, and a middle column; rows from 27
+// to 115 pixels down, so the field sits centred on the card. Pips shrink as the card fills
+// up so that the middle pips of the 8, 9 and 10 never touch their neighbours.
 void pipcard(cairo_t* cr, int rank, int suit) {
-  double size = rank <= 3 ? 24 : rank <= 6 ? 20 : 15.5;
-  double colx[3] = {rank <= 6 ? 34.5 : 35.0, 48, rank <= 6 ? 61.5 : 61.0};
-  double top = rank <= 3 ? 30 : 26, bottom = cardh - top;
+  double size = rank <= 3 ? 25 : rank <= 6 ? 18 : rank <= 8 ? 15.5 : 14.5;
+  double colx[3] = {34, 48, 62};
+  double top = rank <= 3 ? 32 : 27, bottom = cardh - top;
   for (auto& p : piplayout(rank)) {
     double x = colx[p.col], y = top + (bottom - top) * p.row;
     cairo_save(cr);
