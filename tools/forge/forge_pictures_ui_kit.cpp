@@ -287,60 +287,6 @@ void tree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c) {
   cairo_restore(cr);
 }
 
-void house(cairo_t* cr, double x, double y, double s, uint32_t seed, bool lit) {
-  prng rnd(seed);
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  double lean = rnd.range(-0.08, 0.08);
-  cairo_matrix_t shear;
-  cairo_matrix_init(&shear, 1, 0, lean, 1, 0, 0);
-  cairo_transform(cr, &shear);
-  rgb wall = artmix(pal::purple, pal::night, 0.5);
-  // body
-  cairo_new_path(cr);
-  cairo_move_to(cr, -40, 0);
-  cairo_line_to(cr, -38, -70);
-  cairo_line_to(cr, 40, -74);
-  cairo_line_to(cr, 42, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(wall, 1.1), artshade(wall, 0.7), -74, 0, 3);
-  // crooked roof
-  cairo_move_to(cr, -52, -66);
-  cairo_curve_to(cr, -30, -90, -10, -120, 4, -136);
-  cairo_curve_to(cr, 14, -118, 30, -96, 54, -72);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(pal::plum, 0.8), artshade(pal::purple, 0.55), -136, -66, 3);
-  // chimney
-  cairo_rectangle(cr, 20, -112, 12, 30);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), -112, -82, 2.5);
-  // windows and a door
-  rgb win = lit ? rgb{1.0, 0.82, 0.35} : artshade(pal::night, 0.8);
-  const double wx[] = {-26, 12}, wy[] = {-58, -60};
-  for (int i = 0; i < 2; i++) {
-    if (lit) artglow(cr, wx[i] + 7, wy[i] + 9, 26, pal::gold, 0.35);
-    cairo_rectangle(cr, wx[i], wy[i], 14, 18);
-    artsetcolor(cr, win);
-    cairo_fill_preserve(cr);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
-    cairo_move_to(cr, wx[i] + 7, wy[i]);
-    cairo_line_to(cr, wx[i] + 7, wy[i] + 18);
-    cairo_move_to(cr, wx[i], wy[i] + 9);
-    cairo_line_to(cr, wx[i] + 14, wy[i] + 9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-  }
-  cairo_move_to(cr, -8, 0);
-  cairo_line_to(cr, -8, -26);
-  cairo_arc(cr, 0, -26, 8, M_PI, 2 * M_PI);
-  cairo_line_to(cr, 8, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(pal::pumpkin, 0.5), artshade(pal::pumpkin, 0.3), -34, 0, 2.5);
-  cairo_restore(cr);
-}
-
 void bat(cairo_t* cr, double x, double y, double s) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
@@ -411,25 +357,6 @@ void ghost(cairo_t* cr, double x, double y, double s) {
   cairo_restore(cr);
 }
 
-void fence(cairo_t* cr, double x0, double x1, double y, double s, rgb c) {
-  cairo_save(cr);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, x0, y - 34 * s, x1 - x0, 4 * s);
-  cairo_rectangle(cr, x0, y - 14 * s, x1 - x0, 4 * s);
-  cairo_fill(cr);
-  for (double x = x0 + 4; x < x1; x += 16 * s) {
-    double tall = 46 * s + 5 * s * std::sin(x * 0.37);
-    cairo_move_to(cr, x - 3 * s, y);
-    cairo_line_to(cr, x - 3 * s, y - tall);
-    cairo_line_to(cr, x, y - tall - 7 * s);
-    cairo_line_to(cr, x + 3 * s, y - tall);
-    cairo_line_to(cr, x + 3 * s, y);
-    cairo_close_path(cr);
-  }
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 void grass(cairo_t* cr, double x0, double x1, double w, double base, double amp, double phase, double wave, rgb c,
            uint32_t seed) {
   (void)w;
@@ -476,30 +403,6 @@ void vignette(cairo_t* cr, double w, double h, double alpha) {
   cairo_paint(cr);
   cairo_pattern_destroy(g);
   cairo_restore(cr);
-}
-
-void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double alpha, uint32_t seed) {
-  prng rnd(seed);
-  cairo_push_group(cr);
-  // Puffs along an ellipse make a soft comic cloud with a flat-ish bottom.
-  int n = 7;
-  for (int i = 0; i < n; i++) {
-    double t = (i + 0.5) / n;
-    double px = cx - w / 2 + w * t;
-    double r = h * (0.32 + 0.22 * std::sin(t * M_PI)) * rnd.range(0.85, 1.15);
-    cairo_arc(cr, px, cy - r * 0.35, r, 0, 2 * M_PI);
-    cairo_close_path(cr);
-  }
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - h / 2, 0, cy + h / 2);
-  rgb lo = artshade(c, 0.7);
-  cairo_pattern_add_color_stop_rgba(g, 0, std::fmin(c.r * 1.3, 1), std::fmin(c.g * 1.3, 1), std::fmin(c.b * 1.3, 1), 1);
-  cairo_pattern_add_color_stop_rgba(g, 1, lo.r, lo.g, lo.b, 1);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, alpha);
 }
 
 void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed) {

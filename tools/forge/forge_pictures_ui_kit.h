@@ -50,17 +50,14 @@ void tombstone(cairo_t* cr, double x, double y, double s, double tilt, int kind)
 // A jack-o'-lantern; a lit one glows glow x 70 pixels (unscaled) around its middle.
 void pumpkin(cairo_t* cr, double x, double y, double s, bool lit, double glow = 1.0);
 void tree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c);
-void house(cairo_t* cr, double x, double y, double s, uint32_t seed, bool lit);
 void bat(cairo_t* cr, double x, double y, double s);
 void ghost(cairo_t* cr, double x, double y, double s);
-void fence(cairo_t* cr, double x0, double x1, double y, double s, rgb c);
 void grass(cairo_t* cr, double x0, double x1, double w, double base, double amp, double phase, double wave, rgb c,
            uint32_t seed);
 void mist(cairo_t* cr, double w, double y, double thick, rgb c, double alpha, uint32_t seed);
 void vignette(cairo_t* cr, double w, double h, double alpha);
 // The game's name as the title logo draws it, centred at (cx, cy), at most maxw wide.
 void logotext(cairo_t* cr, double cx, double cy, double maxw, double size);
-void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double alpha, uint32_t seed);
 
 // Props in the comic line (forge_pictures_ui_props.cpp); each stands with its base at (x, y).
 // foliage: 0 bare, 1 hanging moss, 2 a few autumn leaves.

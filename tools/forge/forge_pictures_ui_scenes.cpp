@@ -596,19 +596,29 @@ void splash(cairo_t* cr, int w, int h, int page) {
     artfont(cr, "comic", 44);
     arttext(cr, "G A M E S", cx, h * 0.86, pal::pumpkin, 8);
   } else {
-    // Title page: the graveyard at dusk and the logo.
+    // Title page: the town's edge at dusk, its people and its zombies, and the logo.
     sky(cr, w, h, rgb{0.07, 0.07, 0.24}, rgb{0.66, 0.34, 0.40}, 7070, 300, h * 0.7);
     moon(cr, w * 0.72, h * 0.2, 70, pal::bone);
-    for (int i = 0; i < 5; i++) bat(cr, 300 + i * 110, 140 + (i % 2) * 50, 0.7 + 0.1 * i);
+    inkcloud(cr, w * 0.8, h * 0.27, 240, 54, rgb{0.34, 0.22, 0.44}, rgb{0.62, 0.5, 0.68}, 7071);
+    const double bats[][3] = {{300, 150, 0.8}, {372, 196, 0.6}, {468, 128, 0.9}, {1040, 250, 0.55}, {1120, 214, 0.7}};
+    for (auto& b : bats) bat(cr, b[0], b[1], b[2]);
     hill(cr, w, h, 560, 40, 0.3, 180, artmix(pal::purple, pal::sky, 0.3), artshade(pal::purple, 0.5), 0);
-    house(cr, 330, hillheight(330, 560, 40, 0.3, 180) + 8, 1.0, 12, true);
-    church(cr, 1060, hillheight(1060, 560, 40, 0.3, 180) + 10, 0.8, artshade(pal::purple, 0.45));
+    cottage(cr, 300, hillheight(300, 560, 40, 0.3, 180) + 8, 0.95, 7072, 5, rgb{0.5, 0.4, 0.56},
+            rgb{0.32, 0.18, 0.34});
+    gnarledtree(cr, 150, hillheight(150, 560, 40, 0.3, 180) + 8, 1.0, 7073, artmix(pal::purple, pal::ink, 0.5), 2);
+    church(cr, 1080, hillheight(1080, 560, 40, 0.3, 180) + 10, 0.75, rgb{0.5, 0.44, 0.58});
     hill(cr, w, h, 690, 30, 1.1, 120, artmix(pal::night, pal::teal, 0.25), pal::ink, 4);
-    for (int i = 0; i < 6; i++) {
-      double x = 200 + i * 190;
-      if (i % 2) tombstone(cr, x, hillheight(x, 690, 30, 1.1, 120) + 10, 0.9, (i - 3) * 3.0, i % 3);
-      else pumpkin(cr, x, hillheight(x, 690, 30, 1.1, 120) + 10, 0.9, true);
-    }
+    auto ground = [&](double x) { return hillheight(x, 690, 30, 1.1, 120) + 10; };
+    tombstone(cr, 180, ground(180), 0.9, -6, 0);
+    tombstone(cr, 226, ground(226), 0.7, 5, 1);
+    pumpkin(cr, 330, ground(330), 0.9, true);
+    zombie(cr, 470, ground(470), 1.0, 7074, 1, 0);
+    zombie(cr, 560, ground(560) - 4, 0.85, 7075, 1, 1);
+    townsfolk(cr, 860, ground(860), 1.0, 7076, 1, 1);
+    townsfolk(cr, 960, ground(960), 0.95, 7077, 1, 0);
+    pumpkin(cr, 1110, ground(1110), 0.8, true);
+    tombstone(cr, 1196, ground(1196), 0.85, 4, 2);
+    tombstone(cr, 1236, ground(1236), 0.6, -8, 0);
     artglow(cr, w / 2.0, h * 0.45, 420, pal::pumpkin, 0.3);
     logotext(cr, w / 2.0, h * 0.45, 860, 190);
   }
