@@ -459,10 +459,29 @@ void drawtooltip(cairo_t* cr, int w, int h) {
 }
 
 void drawhintpanel(cairo_t* cr, int w, int h) {
-  panel(cr, 8, 6, w - 16, h - 16, 26, artmix(pal::night, pal::teal, 0.25), artshade(pal::night, 0.55),
-        pal::plum);
+  // The hint and pause panel: its words fill the middle (a headline 40 pixels above the
+  // centre, three lines below it), so the decoration keeps to the rim: faint stars, a row of
+  // tiny graves along the foot and a friendly ghost peeking over the top-right corner.
+  panel(cr, 8, 6, w - 16, h - 16, 26, artmix(pal::night, pal::teal, 0.25), artshade(pal::night, 0.55), pal::plum, 5);
+  cairo_save(cr);
+  artroundrect(cr, 22, 20, w - 44, h - 44, 16);
+  cairo_clip(cr);
+  prng rnd(902);
+  for (int i = 0; i < 30; i++) {
+    artsetcolor(cr, pal::bone, rnd.range(0.06, 0.22));
+    cairo_arc(cr, rnd.range(26, w - 26), rnd.range(24, h - 30), rnd.range(0.7, 1.5), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  cairo_push_group(cr);
+  hill(cr, w, h, h - 28, 5, 0.4, 50, pal::night, pal::night, 0);
+  tombstone(cr, 50, h - 24, 0.3, -6, 0);
+  tombstone(cr, 70, h - 25, 0.25, 5, 1);
+  tombstone(cr, w - 56, h - 24, 0.3, 4, 2);
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, 0.55);
+  cairo_restore(cr);
   cobweb(cr, 18, 16, 34, 0);
-  cobweb(cr, w - 18, 16, 34, 1);
+  ghost(cr, w - 46, 26, 0.36);
 }
 
 void drawpopup(cairo_t* cr, int w, int h) {
