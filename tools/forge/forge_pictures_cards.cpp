@@ -136,8 +136,8 @@ void cornerindex(cairo_t* cr, int rank, int suit) {
       cairo_rotate(cr, M_PI);
     }
     rgb c = cardsuitcolor(suit);
-    cardtext(cr, "sans", rank == 10 ? 22 : 25, ranktext[rank], 14, 19, c, 0, rank == 10 ? 21 : 20);
-    cardsuit(cr, suit, 14, 40, 15, 0.9);
+    cardtext(cr, "sans", rank == 10 ? 22 : 25, ranktext[rank], 14, 19, c, 0, rank == 10 ? 19 : 20);
+    cardsuit(cr, suit, 14, 40, 14, 0.9);
     cairo_restore(cr);
   }
 }
@@ -187,13 +187,13 @@ const std::vector<pip>& piplayout(int rank) {
   return layouts[rank];
 }
 
-// The pips stand on the standard grid: two side columns 14 pixels either side of the middle,
-// which keeps them a few pixels clear of the corner index, and a middle column; rows from 27
-// to 115 pixels down, so the field sits centred on the card. Pips shrink as the card fills
-// up so that the middle pips of the 8, 9 and 10 never touch their neighbours.
+// The pips stand on the standard grid: two side columns 13 pixels either side of the middle,
+// which keeps them at least 3 pixels clear of the corner index, and a middle column; rows
+// from 27 to 115 pixels down, so the field sits centred on the card. Pips shrink as the card
+// fills up so that the middle pips of the 8, 9 and 10 never touch their neighbours.
 void pipcard(cairo_t* cr, int rank, int suit) {
-  double size = rank <= 3 ? 25 : rank <= 6 ? 18 : rank <= 8 ? 15.5 : 14.5;
-  double colx[3] = {34, 48, 62};
+  double size = rank <= 3 ? 25 : rank <= 6 ? 17 : rank <= 8 ? 15 : 14;
+  double colx[3] = {35, 48, 61};
   double top = rank <= 3 ? 32 : 27, bottom = cardh - top;
   for (auto& p : piplayout(rank)) {
     double x = colx[p.col], y = top + (bottom - top) * p.row;
