@@ -784,7 +784,10 @@ void drawloadbar(cairo_t* cr, int w, int h) {
   artroundrect(cr, 22, 13, 264, 24, 12);
   artfilloutline(cr, artshade(pal::night, 0.35), artshade(pal::purple, 0.55), 13, 37, 2.5);
   // a little graveyard hanging under the bar
-  for (int i = 0; i < 3; i++) tombstone(cr, 90 + i * 60, h - 12, 0.55, (i - 1) * 6.0, i == 1 ? 1 : 0);
+  tombstone(cr, 86, h - 12, 0.55, -7, 0);
+  tombstone(cr, 112, h - 12, 0.42, 5, 2);
+  tombstone(cr, 168, h - 12, 0.58, 3, 1);
+  tombstone(cr, 226, h - 12, 0.5, 8, 0);
   pumpkin(cr, 40, h - 12, 0.6, true, 0.45);
   pumpkin(cr, w - 40, h - 12, 0.6, true, 0.45);
   bat(cr, 150, 66, 0.9);
