@@ -546,8 +546,8 @@ void enddrive(cairo_t* cr, int w, int h) {
   cairo_new_path(cr);
   artroundrect(cr, -w / 2.0 + 5, -h / 2.0 + 8, w - 10, h - 16, 12);
   artfilloutline(cr, artshade(pal::pumpkin, 1.2), artmix(pal::pumpkin, pal::blood, 0.5), -h / 2.0, h / 2.0, 3);
-  cardtext(cr, "comic", 17, "END", 0, -9, pal::bone, 3.5, w - 24);
-  cardtext(cr, "comic", 17, "DRIVE!", 0, 10, pal::gold, 3.5, w - 20);
+  cardtext(cr, "comic", 20, "END", 0, -10, pal::bone, 3.8, w - 24);
+  cardtext(cr, "comic", 20, "DRIVE!", 0, 10, pal::gold, 3.8, w - 18);
   cairo_restore(cr);
 }
 
