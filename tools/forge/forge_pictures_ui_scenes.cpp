@@ -196,7 +196,11 @@ void titlefar(cairo_t* cr, int w, int h, int part) {
   } else {
     woodfence(cr, 40, 300, farcrest(170) + 8, 0.7, 34, artmix(pal::purple, pal::ink, 0.5));
   }
-  mist(cr, w, 560, 60, pal::plum, 0.18, 50 + part);
+  // One band of mist over the joined landscape, so it runs on across the join.
+  cairo_save(cr);
+  cairo_translate(cr, -off, 0);
+  mist(cr, 2100, 560, 60, pal::plum, 0.18, 50);
+  cairo_restore(cr);
 }
 
 // The near graveyard: props placed along the joined 2800-pixel strip, in family groups.
