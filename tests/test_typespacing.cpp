@@ -267,3 +267,23 @@ TEST(TypeSpacing, TheMeasureSeesAStemSplitOverTwoColumns) {
   EXPECT_EQ(first, 1);
   EXPECT_EQ(last, 2);
 }
+
+// Accents over capitals and tails under the line are squeezed into the cell rather than cut by
+// its edge: no glyph's ink touches the cell's top or bottom row, where it would be cut off.
+TEST(TypeSpacing, AccentsAndTailsStayInsideTheirCells) {
+  for (const font& f : fonts) {
+    SCOPED_TRACE(std::string("font ") + std::to_string(f.number));
+    sheet p = readsheet(std::string("data/texts/") + f.picture + ".png");
+    ASSERT_EQ(p.w, 10 * f.cellw);
+    for (int slot = 1; slot <= glyphtablesize; slot++) {
+      cell c = cellof(p, f, slot);
+      int top = 0, bottom = 0;
+      for (int x = 0; x < c.w; x++) {
+        top = std::max(top, c.alpha(x, 0));
+        bottom = std::max(bottom, c.alpha(x, c.h - 1));
+      }
+      EXPECT_LE(top, 64) << "slot " << slot << " (U+" << std::hex << glyphtable[slot].code << std::dec << ") top";
+      EXPECT_LE(bottom, 64) << "slot " << slot << " (U+" << std::hex << glyphtable[slot].code << std::dec << ") bottom";
+    }
+  }
+}

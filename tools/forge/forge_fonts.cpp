@@ -208,7 +208,8 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
   const int advance = glyphtablewidth(slot, cw) - look.advsub;
   const double below = std::max(0.0, look.shadowy + look.shadowblur);
   // Room above and below the baseline for the body (the outline and shadow go round it).
-  const double top = look.baseline - o - 0.6, bottom = -(ch - look.baseline - o - below - 0.6);
+  const double rim = std::max(double(o), look.halo * 1.5);  // outline or halo around the body
+  const double top = look.baseline - rim - 1.5, bottom = -(ch - look.baseline - rim - below - 1.5);
 
   // The natural shape at the font's size, its weight added.
   if (!loadglyph(face, code, size, size)) return false;
