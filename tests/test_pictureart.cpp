@@ -2,11 +2,12 @@
 // nine different places with their detail at the sides where the cards leave room, stage
 // pictures that show their own stage, 27 different journey marks, the mansion's windows where
 // the title lights switch on, room for the double-points label beside the coins, a title
-// plate behind both lines of the game's top band, and card pips clear of the corner index.
+// plate behind both lines of the game's top band, card pips clear of the corner index, solid
+// title clouds in an ink edge, and a shop whose keeper stands in view beside a quiet middle.
 //
 // Ideas for tests:
 // - every townsperson and zombie stands on the ground (no figure floating in the sky band)
-// - the shop keeps its middle free where the item grid lies
+// - the title clouds cover the moon's disc wherever they cross it
 // - the item captions are at least 11 pixels tall
 #include "tests/harness.h"
 #include <gtest/gtest.h>
@@ -189,4 +190,31 @@ TEST(PictureArt, PipsKeepClearOfTheCornerIndex) {
       while (x < 60 && !ink[x]) x++, gap++;
       EXPECT_GE(gap, 3) << "pips within " << gap << " pixels of the index";
     }
+}
+
+TEST(PictureArt, TitleCloudsAreSolidPuffsInAnInkEdge) {
+  for (int n = 1; n <= 4; n++) {
+    SCOPED_TRACE("c" + std::to_string(n));
+    Image cloud = picture("bg/titlebg/c" + std::to_string(n) + ".png");
+    ASSERT_TRUE(cloud);
+    int w = cloud->picw, h = cloud->pich;
+    // Solid in its middle: a cloud passing over the moon hides it instead of staining it.
+    rgbpx body = boxmean(cloud, w / 2 - 40, h / 2, w / 2 + 40, h / 2 + 16);
+    EXPECT_GT(body.a, 0.98);
+    // Its outline: along the middle row, the first opaque pixel from the left is dark ink.
+    int x = 0;
+    while (x < w && at(cloud, x, h * 2 / 3).a < 0.9) x++;
+    ASSERT_LT(x, w / 2);
+    EXPECT_LT(luminance(at(cloud, x + 1, h * 2 / 3)), 0.18);
+  }
+}
+
+TEST(PictureArt, TheShopKeepsItsMiddleQuietAndItsKeeperInView) {
+  Image shop = picture("shop/shopbg.jpg");
+  ASSERT_TRUE(shop);
+  // The item grid covers x 235..911 and y 190..600; the keeper stands behind the counter at
+  // the right, inside what a 1024-pixel screen shows (up to x 1195).
+  double grid = busyness(shop, 300, 200, 880, 440);
+  double keeper = busyness(shop, 1120, 420, 1195, 600);
+  EXPECT_GT(keeper, 2.5 * grid) << "keeper " << keeper << ", grid " << grid;
 }
