@@ -89,12 +89,13 @@ void mansion(cairo_t* cr) {
     cairo_path_destroy(p);
   };
   double ground = farcrest(1500) + 8;
-  // chimneys behind, one with a curl of smoke
-  for (double cx : {408.0, 478.0}) {
-    cairo_rectangle(cr, cx - 9, cx < 450 ? 20 : 40, 18, 60);
-    artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 20, 100, 3.5);
-  }
-  inkcloud(cr, 430, 4, 50, 14, artshade(pal::grey, 0.8), pal::grey, 9);
+  // chimneys behind the roofs (on the main roof's right slope and on the wing), one smoking
+  cairo_rectangle(cr, 462, 12, 18, 60);
+  artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 12, 72, 3.5);
+  cairo_rectangle(cr, 584, 262, 16, 56);
+  artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 262, 318, 3.5);
+  inkcloud(cr, 602, 246, 44, 12, artshade(pal::grey, 0.8), pal::grey, 9);
+  inkcloud(cr, 626, 226, 30, 9, artshade(pal::grey, 0.8), pal::grey, 10);
   // right wing, main house, left tower: back to front
   wallpart({512, ground + 4, 514, 330, 604, 326, 606, ground + 4}, wall2, 326, ground);
   roofpart({500, 336, 558, 270, 618, 332}, 270, 336);
