@@ -3,7 +3,9 @@
 // pictures that show their own stage, 27 different journey marks, the mansion's windows where
 // the title lights switch on, room for the double-points label beside the coins, a title
 // plate behind both lines of the game's top band, card pips clear of the corner index, solid
-// title clouds in an ink edge, and a shop whose keeper stands in view beside a quiet middle.
+// title clouds in an ink edge, a shop whose keeper stands in view beside a quiet middle, a
+// hall of fame board with a plaque under each of its eight rows, and small paired buttons that
+// do not overlap.
 //
 // Ideas for tests:
 // - every townsperson and zombie stands on the ground (no figure floating in the sky band)
@@ -11,6 +13,7 @@
 // - the item captions are at least 11 pixels tall
 #include "tests/harness.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -217,4 +220,42 @@ TEST(PictureArt, TheShopKeepsItsMiddleQuietAndItsKeeperInView) {
   double grid = busyness(shop, 300, 200, 880, 440);
   double keeper = busyness(shop, 1120, 420, 1195, 600);
   EXPECT_GT(keeper, 2.5 * grid) << "keeper " << keeper << ", grid " << grid;
+}
+
+TEST(PictureArt, TheHallOfFameBoardHoldsAllEightRowsClearOfItsFrame) {
+  Image board = picture("ui/scores2.png");
+  ASSERT_TRUE(board);
+  const int cx = board->picw / 2;
+  // The game writes row i's letters with their ink middle 35 i - 4.5 pixels below the board's
+  // top, from the name at x -153 to the level ending at +202. There the board shows slate or
+  // a purple plaque: no wood of the frame and no pale cobweb over the words. The two thin
+  // gold column lines are left out.
+  for (int i = 1; i <= 8; i++) {
+    int mid = int(35 * i - 4.5);
+    for (int y = mid - 7; y <= mid + 7; y++)
+      for (int x = cx - 155; x <= cx + 204; x++) {
+        if (std::abs(x - (cx + 68)) <= 2 || std::abs(x - (cx + 148)) <= 2) continue;
+        rgbpx p = at(board, x, y);
+        ASSERT_GT(p.a, 0.98) << "row " << i << " at " << x << ", " << y;
+        ASSERT_GE(p.b, p.r - 0.03) << "row " << i << " lies on the frame at " << x << ", " << y;
+        ASSERT_LT(luminance(p), 0.45) << "row " << i << " has something pale under its words at " << x << ", " << y;
+      }
+  }
+}
+
+TEST(PictureArt, SmallPairedButtonsStandApartAndHoldTheirCaptions) {
+  // Picture 15 is drawn in pairs 120 pixels apart (end / go on, close / next); captions are up
+  // to 95 pixels wide.
+  Image button = picture("ui/button15.png");
+  ASSERT_TRUE(button);
+  int first = button->picw, last = -1;
+  for (int x = 0; x < button->picw; x++)
+    for (int y = 0; y < button->pich; y++)
+      if (at(button, x, y).a > 0.5) {
+        first = std::min(first, x);
+        last = std::max(last, x);
+      }
+  int face = last - first + 1;
+  EXPECT_LE(face, 120 - 4) << "two faces 120 pixels apart touch";
+  EXPECT_GE(face, 95 + 10) << "a 95-pixel caption does not fit";
 }

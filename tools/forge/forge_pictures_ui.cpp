@@ -375,6 +375,11 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
       roundbutton(pal::pumpkin);
       arrowshape(w / 2.0 + (style == 13 ? -2 : 2), h / 2.0, 12, style == 13 ? -1 : 1);
       break;
+    case 15:  // the small purple pair (end / go on, close / next) stands 120 pixels apart: each
+              // face is 110 wide (114 with its outline) so the two never touch, and still holds
+              // a 95-pixel caption
+      pill(cr, (w - 110) / 2.0, 4, 110, h - 10, pal::plum, 3.5, 4);
+      break;
     default: pill(cr, 5, 4, w - 10, h - 10, pal::plum, 3.5, 4); break;
   }
 }
@@ -650,33 +655,34 @@ void drawrope(cairo_t* cr, int w, int h) {
 }
 
 void drawscores(cairo_t* cr, int w, int h) {
-  // The hall of fame board. The game writes eight rows 35 pixels apart, the first 128 pixels
-  // above the middle: rank at x -193 from the middle, name from -153, points right-aligned at
-  // +137, level right-aligned at +202. Each row gets an engraved plaque and its rank a medal:
-  // gold, silver and bronze for the first three.
-  double cx = w / 2.0, cy = h / 2.0;
-  board(cr, 4, 3, w - 8, h - 10, 16, artmix(pal::night, pal::purple, 0.45), 5101);
+  // The hall of fame board, drawn 28 pixels below the popup's middle. The game writes eight
+  // rows in the small font, row i's letters starting 135 - 35 i pixels above the popup's
+  // middle; their ink (3 to 14 pixels into the line) has its middle 35 i - 4.5 pixels below
+  // the board's top. Rank at x -193 from the middle,
+  // name from -153, points right-aligned at +137, level right-aligned at +202. Each row gets
+  // an engraved plaque centred on its letters and its rank a medal: gold, silver and bronze
+  // for the first three. The frame is narrow so all eight plaques lie clear of it.
+  double cx = w / 2.0;
+  board(cr, 4, 3, w - 8, h - 9, 12, artmix(pal::night, pal::purple, 0.45), 5101, 5);
   for (int i = 1; i <= 8; i++) {
-    double ry = cy - 158 + 35 * i + 1;
-    artroundrect(cr, 18, ry - 14, w - 36, 28, 9);
+    double ry = 35 * i - 4.5;
+    artroundrect(cr, 16, ry - 12, w - 32, 24, 8);
     artsetcolor(cr, i % 2 ? pal::plum : pal::purple, i % 2 ? 0.32 : 0.26);
     cairo_fill_preserve(cr);
     artsetcolor(cr, pal::ink, 0.45);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
     rgb medal = i == 1 ? pal::gold : i == 2 ? rgb{0.78, 0.8, 0.86} : i == 3 ? rgb{0.82, 0.5, 0.28} : pal::plum;
-    medallion(cr, cx - 193, ry, 12, medal);
+    medallion(cr, cx - 193, ry, 11, medal);
   }
   // column dividers: name | points | level
   for (double dx : {68.0, 148.0}) {
-    cairo_move_to(cr, cx + dx, 18);
-    cairo_line_to(cr, cx + dx, h - 20);
+    cairo_move_to(cr, cx + dx, 14);
+    cairo_line_to(cr, cx + dx, h - 14);
   }
   artsetcolor(cr, pal::gold, 0.3);
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
-  cobweb(cr, 12, 10, 42, 0);
-  cobweb(cr, w - 12, 10, 42, 1);
 }
 
 void drawrowbar(cairo_t* cr, int w, int h, int style) {

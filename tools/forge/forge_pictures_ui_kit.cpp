@@ -405,7 +405,7 @@ void vignette(cairo_t* cr, double w, double h, double alpha) {
   cairo_restore(cr);
 }
 
-void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed) {
+void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed, double frame) {
   softshadow(cr, x, y, w, h, r, 0.5, 5);
   // the wooden frame with a light bevel on its upper edge
   artroundrect(cr, x, y, w, h, r);
@@ -415,7 +415,7 @@ void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb sl
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
   // the slate inside, darker toward its rim, a few chalk smudges
-  double m = 7;
+  double m = frame;
   artroundrect(cr, x + m, y + m, w - 2 * m, h - 2 * m, std::fmax(3, r - m));
   cairo_path_t* inner = cairo_copy_path(cr);
   cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h * 0.4, 10, x + w / 2, y + h / 2, std::fmax(w, h) * 0.65);
@@ -446,6 +446,7 @@ void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb sl
   cairo_append_path(cr, inner);
   cairo_path_destroy(inner);
   cairo_new_path(cr);
+  if (m < 6) return;  // a narrow frame leaves the slate's whole face to what lies on it
   artroundrect(cr, x + m + 3, y + m + 3, w - 2 * m - 6, h - 2 * m - 6, std::fmax(2, r - m - 2));
   artsetcolor(cr, pal::gold, 0.45);
   cairo_set_line_width(cr, 1.2);

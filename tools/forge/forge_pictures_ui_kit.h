@@ -29,9 +29,11 @@ void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double 
 void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim,
            double reach = 6);
 void rivet(cairo_t* cr, double x, double y, double r);
-// A framed slate board for tables and lists: wooden frame, dark slate with chalk smudges, a
-// thin gold line inside; its shadow reaches 5 pixels below.
-void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed);
+// A framed slate board for tables and lists: wooden frame (frame pixels wide), dark slate with
+// chalk smudges, a thin gold line inside when the frame is wide enough; its shadow reaches 5
+// pixels below.
+void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed,
+           double frame = 7);
 // A round coin-like medal behind a rank number.
 void medallion(cairo_t* cr, double x, double y, double r, rgb c);
 void cobweb(cairo_t* cr, double x, double y, double size, int corner);  // corner 0 tl, 1 tr, 2 bl, 3 br
