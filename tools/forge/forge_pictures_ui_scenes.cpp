@@ -498,8 +498,8 @@ void shopbg(cairo_t* cr, int w, int h) {
   cairo_rectangle(cr, wx - 40, wy - 22, ww + 80, 10);
   artfilloutline(cr, pal::gold, artshade(pal::gold, 0.6), wy - 22, wy - 12, 2.5);
   // shelves on the left wall under the window, and the tall case behind the keeper
-  shopshelf(cr, 0, 230, 400, 2201);
-  shopshelf(cr, 0, 230, 520, 2202);
+  shopshelf(cr, 0, 230, 392, 2201);
+  shopshelf(cr, 0, 230, 504, 2202);  // the till stands on the counter just below this one
   cairo_rectangle(cr, 1090, 110, 276, 500);
   artfilloutline(cr, rgb{0.42, 0.26, 0.18}, rgb{0.26, 0.16, 0.1}, 110, 610, 5);
   cairo_rectangle(cr, 1104, 124, 248, 480);
@@ -534,13 +534,15 @@ void shopbg(cairo_t* cr, int w, int h) {
   cairo_stroke(cr);
   cobweb(cr, 1090, 110, 60, 0);
   cobweb(cr, 0, 24, 90, 0);
-  // The shopkeeper behind the counter on the right, holding up his best potion.
-  shopkeeper(cr, 1190, 612, 1.35);
+  // The shopkeeper behind the counter on the right, holding up his best potion. The plant
+  // offers stand in a column from x 985 to 1081 and a 1024-pixel screen shows this picture
+  // only up to x 1195, so he stands just right of the column, his face in view on every screen.
+  shopkeeper(cr, 1160, 612, 1.35);
   // The counter across the whole room: a top board, panelled front, brass corners, and on
   // it the till, a candle and a whole pumpkin.
   cairo_rectangle(cr, -10, 612, w + 20, 170);
   artfilloutline(cr, rgb{0.5, 0.3, 0.18}, rgb{0.28, 0.16, 0.1}, 612, h, 5);
-  for (double px = 20; px < w; px += 190) {  // raised panels
+  for (double px = (w - 7 * 160 - 6 * 30) / 2.0; px + 160 <= w; px += 190) {  // seven raised panels, centred
     artroundrect(cr, px, 640, 160, 110, 10);
     artfilloutline(cr, rgb{0.44, 0.26, 0.16}, rgb{0.32, 0.18, 0.12}, 640, 750, 3);
     artroundrect(cr, px + 10, 650, 140, 90, 6);
@@ -558,17 +560,48 @@ void shopbg(cairo_t* cr, int w, int h) {
   artsetcolor(cr, pal::ink, 0.25);
   cairo_set_line_width(cr, 1);
   cairo_stroke(cr);
-  // the till, on the counter left of the keeper
-  cairo_move_to(cr, 1032, 600);
-  cairo_line_to(cr, 1036, 556);
-  cairo_line_to(cr, 1092, 556);
-  cairo_line_to(cr, 1096, 600);
+  // The brass till at the counter's left end, clear of the first column of offers (their price
+  // plates begin at x 208): a drawer, a sloped bank of round keys, the price flags on top and
+  // a crank at its side.
+  double tx = 112, ty = 602;
+  cairo_rectangle(cr, tx - 56, ty - 20, 112, 20);  // the drawer
+  artfilloutline(cr, artshade(pal::gold, 0.95), artshade(pal::gold, 0.5), ty - 20, ty, 3);
+  cairo_arc(cr, tx, ty - 10, 3.5, 0, 2 * M_PI);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.6), ty - 14, ty - 6, 1.5);
+  cairo_move_to(cr, tx - 50, ty - 20);  // the body with its sloped key bank
+  cairo_line_to(cr, tx - 40, ty - 62);
+  cairo_line_to(cr, tx + 26, ty - 62);
+  cairo_line_to(cr, tx + 50, ty - 20);
   cairo_close_path(cr);
-  artfilloutline(cr, pal::gold, artshade(pal::gold, 0.55), 556, 600, 3.5);
-  cairo_rectangle(cr, 1046, 532, 36, 24);
-  artfilloutline(cr, artshade(pal::gold, 1.1), artshade(pal::gold, 0.6), 532, 556, 3);
-  cairo_rectangle(cr, 1052, 538, 24, 12);
-  artfilloutline(cr, pal::night, pal::ink, 538, 550, 2);
+  artfilloutline(cr, artshade(pal::gold, 1.2), artshade(pal::gold, 0.6), ty - 62, ty - 20, 3);
+  for (int row = 0; row < 3; row++)
+    for (int k = 0; k < 5; k++) {
+      double kx = tx - 36 + k * 14 + row * 5, ky = ty - 30 - row * 10;
+      cairo_arc(cr, kx, ky, 3.6, 0, 2 * M_PI);
+      artfilloutline(cr, k == 4 && row == 0 ? artshade(pal::blood, 1.2) : pal::bone, pal::ink, ky - 3.6, ky + 3.6, 1.5);
+    }
+  cairo_rectangle(cr, tx - 30, ty - 82, 52, 20);  // the price flags behind a glass window
+  artfilloutline(cr, artshade(pal::gold, 1.1), artshade(pal::gold, 0.55), ty - 82, ty - 62, 3);
+  cairo_rectangle(cr, tx - 24, ty - 78, 40, 12);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.7), ty - 78, ty - 66, 2);
+  for (int k = 0; k < 3; k++) {
+    cairo_move_to(cr, tx - 17 + k * 12, ty - 76);
+    cairo_line_to(cr, tx - 17 + k * 12, ty - 70);
+  }
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_move_to(cr, tx + 48, ty - 36);  // the crank
+  cairo_line_to(cr, tx + 62, ty - 40);
+  cairo_line_to(cr, tx + 64, ty - 54);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 5);
+  cairo_stroke_preserve(cr);
+  artsetcolor(cr, artshade(pal::gold, 0.8));
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_arc(cr, tx + 64, ty - 56, 5, 0, 2 * M_PI);
+  artfilloutline(cr, artshade(pal::blood, 1.2), pal::ink, ty - 61, ty - 51, 2);
   pumpkin(cr, 1310, 604, 0.9, true, 0.6);
   vignette(cr, w, h, 0.4);
 }
