@@ -523,9 +523,15 @@ void paper(cairo_t* cr, int w, int h) {
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
   cairo_restore(cr);
-  // a little ink flourish under the title
-  cairo_move_to(cr, w / 2.0 - 90, 52);
-  cairo_curve_to(cr, w / 2.0 - 30, 44, w / 2.0 + 30, 60, w / 2.0 + 90, 52);
+  // little ink flourishes either side of the title: the title's letters stand 24 to 35
+  // pixels from the top and the first leg's begin at 40, so nothing runs under the title
+  for (int side = -1; side <= 1; side += 2) {
+    double x0 = w / 2.0 + side * 82, x1 = w / 2.0 + side * 128;
+    cairo_move_to(cr, x0, 30);
+    cairo_curve_to(cr, x0 + side * 14, 25, x1 - side * 16, 35, x1, 29);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x1 + side * 3, 29, 2, 0, 2 * M_PI);
+  }
   artsetcolor(cr, inkbrown, 0.6);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
@@ -535,9 +541,9 @@ void paper(cairo_t* cr, int w, int h) {
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
   cairo_path_destroy(p);
-  // the pin
-  cairo_arc(cr, w / 2.0, 14, 9, 0, 2 * M_PI);
-  artfilloutline(cr, artshade(pal::blood, 1.4), pal::blood, 5, 23, 2.5);
+  // the pin, above the title's letters
+  cairo_arc(cr, w / 2.0, 12, 7, 0, 2 * M_PI);
+  artfilloutline(cr, artshade(pal::blood, 1.4), pal::blood, 5, 19, 2.5);
 }
 
 // Place marks: a little painted emblem in a ring of red ink, one per stage of the route,
