@@ -1,6 +1,8 @@
 // Type: the font pictures keep an even rhythm inside the fixed advances of the glyph table.
 // Letters stand the same ink gap apart within a word (one pixel of play), a blank opens a
 // clearly wider gap, and thin stems (I, i, l) land on whole pixels, as bright as the stems of H.
+// The rhythm holds twice: for the whole letters, outline included, and for the letters as they
+// read on the ground they are made for, where a dark outline melts into a dark panel.
 // Each text is laid out exactly as the game's text drawing does: glyph after glyph, each
 // advancing by its table width minus 2 (20- and 26-pixel cells) or minus 1 (28-pixel cells).
 //
@@ -81,12 +83,31 @@ int baselinerow(const sheet& p, const font& f) {
   return b;
 }
 
+double luminance(double r, double g, double b) { return 0.2126 * r + 0.7152 * g + 0.0722 * b; }
+
+// What counts as ink. The whole letter, outline included, is what shows on a backdrop of the
+// outline's opposite colour. On the backdrop a font is made for (light letters on the dark
+// panels, dark letters on the paper) a dark outline melts into the ground and only the part
+// that stands out from it reads as the letter: its contrast with that ground is half or more.
+struct inkrule {
+  bool visible = false;  // false: alpha alone; true: contrast with the ground
+  bool light = true;     // the letters are light (ground black) or dark (ground white)
+};
+
+bool isink(const cell& c, int x, int y, inkrule rule) {
+  if (!rule.visible) return c.alpha(x, y) >= inked;
+  const uint8_t* px = c.at(x, y);
+  double a = px[3] / 255.0, ground = rule.light ? 0 : 1;
+  double lum = luminance(px[0] / 255.0, px[1] / 255.0, px[2] / 255.0) * a + ground * (1 - a);
+  return std::fabs(lum - ground) >= 0.5;
+}
+
 // First and last ink column of a glyph above the baseline row; -1 when it has none.
-void inkcolumns(const cell& c, int bottom, int& first, int& last) {
+void inkcolumns(const cell& c, int bottom, int& first, int& last, inkrule rule = {}) {
   first = last = -1;
   for (int x = 0; x < c.w; x++)
     for (int y = 0; y <= bottom; y++)
-      if (c.alpha(x, y) >= inked) {
+      if (isink(c, x, y, rule)) {
         if (first < 0) first = x;
         last = x;
         break;
@@ -99,7 +120,7 @@ struct gaps {
 };
 
 // Lays a line of Latin-1 text out as the game does and measures its ink gaps.
-gaps measure(const sheet& p, const font& f, const std::string& text) {
+gaps measure(const sheet& p, const font& f, const std::string& text, inkrule rule = {}) {
   gaps g;
   g.words.emplace_back();
   int bottom = baselinerow(p, f);
@@ -114,7 +135,7 @@ gaps measure(const sheet& p, const font& f, const std::string& text) {
       continue;
     }
     int first, last;
-    inkcolumns(cellof(p, f, slot), bottom, first, last);
+    inkcolumns(cellof(p, f, slot), bottom, first, last, rule);
     if (first >= 0) {
       if (lastright > -1000) {
         int gap = pen + first - lastright - 1;
@@ -129,6 +150,19 @@ gaps measure(const sheet& p, const font& f, const std::string& text) {
     pen += advance(f, slot);
   }
   return g;
+}
+
+// Whether a font's letters are light: their solid pixels are brighter than mid grey.
+bool lightletters(const cell& c) {
+  double sum = 0, weight = 0;
+  for (int y = 0; y < c.h; y++)
+    for (int x = 0; x < c.w; x++) {
+      const uint8_t* px = c.at(x, y);
+      double a = px[3] / 255.0;
+      sum += a * a * luminance(px[0] / 255.0, px[1] / 255.0, px[2] / 255.0);
+      weight += a * a;
+    }
+  return weight > 0 && sum / weight > 0.5;
 }
 
 const char* const samples[] = {
@@ -146,37 +180,48 @@ const char* const samples[] = {
     "Hill Illusion little jolly quiz",
     "\xC4pfel \xD6l \xDC" "ber gr\xFC\xDF" "e",
     "ZOMBIE TOWNSFOLK 1234567890",
+    "Type your name and press Enter",
 };
+
+// The rhythm of every sample line in one font, with ink counted by the given rule.
+void checkrhythm(const sheet& p, const font& f, inkrule rule) {
+  for (const char* text : samples) {
+    gaps g = measure(p, f, text, rule);
+    double sum = 0;
+    int n = 0;
+    for (const auto& word : g.words) {
+      if (word.empty()) continue;
+      auto [lo, hi] = std::minmax_element(word.begin(), word.end());
+      EXPECT_LE(*hi - *lo, 1) << "\"" << text << "\": letter gaps from " << *lo << " to " << *hi;
+      EXPECT_GE(*lo, 0) << "\"" << text << "\": letters overlap";
+      for (int v : word) sum += v, n++;
+    }
+    ASSERT_GT(n, 0);
+    double mean = sum / n;
+    for (int b : g.blanks)
+      EXPECT_GE(b, 2 * mean) << "\"" << text << "\": a blank opens " << b << " pixels, letters " << mean;
+  }
+}
 
 }  // namespace
 
 TEST(TypeSpacing, LettersKeepAnEvenGapAndBlanksAWideOne) {
   for (const font& f : fonts) {
-    SCOPED_TRACE(std::string("font ") + std::to_string(f.number));
     sheet p = readsheet(std::string("data/texts/") + f.picture + ".png");
     ASSERT_EQ(p.w, 10 * f.cellw);
-    for (const char* text : samples) {
-      gaps g = measure(p, f, text);
-      double sum = 0;
-      int n = 0;
-      for (const auto& word : g.words) {
-        if (word.empty()) continue;
-        auto [lo, hi] = std::minmax_element(word.begin(), word.end());
-        EXPECT_LE(*hi - *lo, 1) << "\"" << text << "\": letter gaps from " << *lo << " to " << *hi;
-        EXPECT_GE(*lo, 0) << "\"" << text << "\": letters overlap";
-        for (int v : word) sum += v, n++;
-      }
-      ASSERT_GT(n, 0);
-      double mean = sum / n;
-      for (int b : g.blanks)
-        EXPECT_GE(b, 2 * mean) << "\"" << text << "\": a blank opens " << b << " pixels, letters " << mean;
+    bool light = lightletters(cellof(p, f, slotof('H')));
+    {
+      SCOPED_TRACE(std::string("font ") + std::to_string(f.number) + ", whole letters");
+      checkrhythm(p, f, {false, light});
+    }
+    {
+      SCOPED_TRACE(std::string("font ") + std::to_string(f.number) + ", as they read on their own ground");
+      checkrhythm(p, f, {true, light});
     }
   }
 }
 
 namespace {
-
-double luminance(double r, double g, double b) { return 0.2126 * r + 0.7152 * g + 0.0722 * b; }
 
 // How strongly a glyph's vertical stem stands out: the glyph is laid on the ground that suits
 // it (black under light letters, white under dark ones); for each column, the weakest contrast
@@ -206,18 +251,6 @@ double stemstrength(const cell& c, int bottom, bool light) {
   return best;
 }
 
-// Whether a font's letters are light: their solid pixels are brighter than mid grey.
-bool lightletters(const cell& c) {
-  double sum = 0, weight = 0;
-  for (int y = 0; y < c.h; y++)
-    for (int x = 0; x < c.w; x++) {
-      const uint8_t* px = c.at(x, y);
-      double a = px[3] / 255.0;
-      sum += a * a * luminance(px[0] / 255.0, px[1] / 255.0, px[2] / 255.0);
-      weight += a * a;
-    }
-  return weight > 0 && sum / weight > 0.5;
-}
 
 }  // namespace
 

@@ -417,8 +417,11 @@ void forgefonts() {
       // looks broken at the fixed advances of a bitmap font, so the headline uses the comic face too)
       {"texts/fhead.png", 28, 28, 1, comicbold, 14, 20, 1, 0, +1, 2, 0.7, 0, 0, pal::ink, 1, 1, 1.0, 0.45,
        artshade(pal::gold, 1.2), pal::pumpkin, pal::ink, "l"},
-      // small body text on panels: heavy bright white in a crisp one-pixel ink outline
-      {"texts/ftext2.png", 20, 19, 2, comicbold, 10, 14, 1, 0, +1, 1, 0.6, 0, 0, pal::ink, 0, 0, 0, 0, white, white,
+      // small body text on panels: heavy bright white in a crisp one-pixel ink outline. On the
+      // dark panels the outline melts into the ground, so every letter fills its whole advance:
+      // the outlines touch, the white letters stand two pixels apart and the three-pixel blank
+      // opens five between words.
+      {"texts/ftext2.png", 20, 19, 2, comicbold, 10, 14, 0, 0, 0, 1, 0.6, 0, 0, pal::ink, 0, 0, 0, 0, white, white,
        pal::ink, "l"},
       // small text on the note paper: heavy dark sepia with a faint paper-coloured halo, so it
       // also reads where it lies on a dark panel
