@@ -162,6 +162,14 @@ TEST(PictureArt, HudPlatesLeaveRoomForTheGamesWords) {
     for (int x = 633 - 80; x <= 633 + 80; x += 4) ASSERT_GT(at(band, x, y).a, 0.85) << x << ", " << y;
   rgbpx plate = boxmean(band, 633 - 80, 26, 633 + 80, 78);
   EXPECT_LT(luminance(plate), 0.3) << "light text needs a dark plate";
+  // The menu button is drawn 130 pixels right of that centre; the game's name ("Morgavelle",
+  // 110 pixels in the heading font) ends 55 pixels right of it, so the button's first 8 columns
+  // stay clear of any solid face.
+  Image menu = picture("ui/button11.png");
+  ASSERT_TRUE(menu);
+  int left = menu->picw / 2 - 130 + 55 + 8;
+  for (int y = 0; y < menu->pich; y++)
+    for (int x = 0; x < left; x++) ASSERT_LT(at(menu, x, y).a, 0.5) << "the menu button covers the heading at " << x << ", " << y;
 }
 
 TEST(PictureArt, PipsKeepClearOfTheCornerIndex) {

@@ -368,7 +368,11 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
       break;
     }
     case 10: pill(cr, 5, 4, w - 10, h - 10, pal::teal, 3.5, 4); break;
-    case 11: pill(cr, 5, 4, w - 10, h - 10, pal::plum, 4, 4); break;
+    case 11:  // the menu button of the top bars stands 130 pixels right of the centred heading,
+              // whose longest line ends 5 pixels right of the screen's middle: a face 126 wide
+              // keeps ten pixels clear of it
+      pill(cr, (w - 126) / 2.0, 4, 126, h - 10, pal::plum, 4, 4);
+      break;
     case 12: pill(cr, m, m, w - 2 * m, h - 2 * m, pal::pumpkin, 4.5); break;
     case 13:
     case 14:
