@@ -46,3 +46,11 @@ void artfont(cairo_t* cr, const std::string& face, double size);
 // Draws UTF-8 text with its centre at (x, y); outline > 0 draws a dark outline under the fill.
 void arttext(cairo_t* cr, const std::string& utf8, double x, double y, rgb fill, double outline, rgb outlinecolor = pal::ink);
 double arttextwidth(cairo_t* cr, const std::string& utf8);
+
+// A soft, blurred copy of the current path: filled, grown by spread pixels when spread > 0,
+// blurred by about blur pixels, moved by (dx, dy) and painted in c at alpha. Drop shadows and
+// glows drawn this way fade out smoothly; the shape reaches about spread + 2.5 blur past the
+// path. The path is used up.
+void artsoft(cairo_t* cr, double spread, double blur, double dx, double dy, rgb c, double alpha);
+// The same for a line: the current path stroked round-capped at width, blurred and painted.
+void artsoftline(cairo_t* cr, double width, double blur, double dx, double dy, rgb c, double alpha);

@@ -7,6 +7,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
+#include FT_BBOX_H
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -16,28 +17,35 @@ namespace {
 
 const char* const comicbold = "/usr/share/fonts/opentype/comic-neue/ComicNeue-Bold.otf";
 const char* const sansbold = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-// Letters drawn to fill a fixed pitch: its l and i carry feet, so they fill their wide slots.
+// Letters drawn to fill a fixed pitch: its l carries a foot, so it fills a wide slot.
 const char* const pitchbold = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 
 // One font's look. Sizes are in pixels of the cell.
+//
+// Spacing: the game advances every glyph by a fixed width from the glyph table, so the even
+// rhythm has to live inside each cell. Every letter and digit is fitted so that its ink
+// (outline included) starts `lead` columns after its pen position and ends `trail` columns
+// before the next one: the gap between any two letters is then lead + trail whole pixels.
+// A narrow letter may take one column more (or, in fonts with room to spare, one column
+// less) where its natural shape asks for it, which moves that one gap by one pixel at most.
+// The blank's own width then opens a word gap at least twice the letter gap.
 struct fontlook {
   const char* picture;
   int cellw, cellh;
   int advsub;          // the game advances by slot width minus this
   const char* face;    // primary face; missing glyphs come from the comic face, then the sans face
-  double cap;          // height of a capital H
+  double cap;          // height of a capital H (the light hinting snaps it to whole pixels)
   int baseline;        // baseline row inside the cell
-  double gap;          // space kept free between neighbouring glyph bodies
-  double outline;      // radius of the hard ink outline, 0 = none
-  double halo;         // radius of a soft dark halo around the letters, 0 = none
-  double haloalpha;
+  int lead, trail;     // empty columns before and after a letter's ink, within its advance
+  int flex;            // +1: a narrow letter may ink one column more; -1: one column less
+  int outline;         // whole pixels of hard ink outline around the letters, 0 = none
+  double weight;       // extra stem weight in pixels, added to every vertical stroke
+  double halo, haloalpha;  // soft halo around the letters (radius, alpha); it never counts as ink
+  rgb halocolor;
   double shadowx, shadowy, shadowblur, shadowalpha;  // drop shadow of the outlined shape
   rgb top, bottom;     // fill gradient from cap top to baseline
-  rgb edge;            // outline and halo colour
-  double embolden;     // extra stroke weight of the fill (dilation radius), 0 = none
-  double stretch;      // how far a glyph narrower than its room may be widened
-  double narrowstretch;  // the same for glyphs with less than half their room inked
-  const char* footed;    // letters taken from the fixed-pitch face so they fill their room
+  rgb edge;            // outline and shadow colour
+  const char* tailed;  // letters taken from the fixed-pitch face, whose feet fill a wide room
 };
 
 // Coverage in a padded float buffer around one cell.
@@ -49,7 +57,8 @@ struct plane {
   float& ref(int x, int y) { return v[size_t(y) * w + x]; }
 };
 
-// Grows a coverage mask by radius r with an anti-aliased round brush.
+// Grows a coverage mask by radius r with an anti-aliased round brush. With r = n + 0.5 an
+// edge on a pixel boundary grows by exactly n whole pixels.
 plane dilate(const plane& m, double r) {
   if (r <= 0) return m;
   plane out(m.w, m.h);
@@ -112,7 +121,6 @@ struct facechain {
 // Pixel size at which a face's capital H is cap pixels tall.
 double sizeforcap(FT_Face face, double cap) {
   FT_Set_Char_Size(face, 0, 100 * 64, 72, 72);
-  FT_Set_Transform(face, nullptr, nullptr);
   if (FT_Load_Char(face, 'H', FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return cap * 1.4;
   FT_BBox box;
   FT_Outline_Get_CBox(&face->glyph->outline, &box);
@@ -124,6 +132,58 @@ struct fontsheet {
   int w, h;
   std::vector<uint8_t> rgba;
 };
+
+// Letters and digits get the fitted rhythm; punctuation and signs keep their own width.
+bool fitted(int code) {
+  if ((code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || (code >= '0' && code <= '9')) return true;
+  if (code >= 0xC0 && code <= 0xFF && code != 0xD7 && code != 0xF7) return true;
+  if (code == 0x131 || code == 0x152 || code == 0x153 || code == 0x160 || code == 0x161 || code == 0x178 ||
+      code == 0x17F)
+    return true;
+  return code >= 0x410 && code <= 0x44F;
+}
+
+// Glyphs whose one stem should fall on whole pixels: the stem is shifted onto the grid.
+bool stemmed(int code) {
+  static const int codes[] = {'I', 'i', 'l', 'j', '1', '!', '|', 0xA1, 0xCC, 0xCD, 0xCE, 0xCF, 0xEC, 0xED, 0xEE, 0xEF, 0x131};
+  for (int c : codes)
+    if (c == code) return true;
+  return false;
+}
+
+constexpr FT_Int32 loadflags = FT_LOAD_NO_BITMAP | FT_LOAD_FORCE_AUTOHINT | FT_LOAD_TARGET_LIGHT;
+
+// Loads a glyph at the given horizontal and vertical pixel sizes, hinted only vertically
+// (baseline, x-height and cap height on whole rows); false when the face cannot.
+bool loadglyph(FT_Face face, int code, double sizex, double sizey) {
+  FT_Set_Transform(face, nullptr, nullptr);
+  if (FT_Set_Char_Size(face, FT_F26Dot6(std::lround(sizex * 64)), FT_F26Dot6(std::lround(sizey * 64)), 72, 72) != 0)
+    return false;
+  return FT_Load_Char(face, FT_ULong(code), loadflags) == 0 && face->glyph->format == FT_GLYPH_FORMAT_OUTLINE;
+}
+
+// Squeezes what rises above `top` or sinks below `bottom` (pixels above the baseline) into
+// that room: accents over capitals flatten a little, tails shorten, the letter's body stays.
+void fitvertically(FT_Outline& o, double cap, double top, double bottom) {
+  FT_BBox box;
+  FT_Outline_Get_BBox(&o, &box);
+  double ymax = box.yMax / 64.0, ymin = box.yMin / 64.0;
+  double from = std::min(cap, top - 1);
+  double ku = ymax > top && ymax > from ? (top - from) / (ymax - from) : 1.0;
+  double kd = ymin < bottom ? bottom / ymin : 1.0;
+  for (int i = 0; i < o.n_points; i++) {
+    double y = o.points[i].y / 64.0;
+    if (y > from && ku < 1) y = from + (y - from) * ku;
+    if (y < 0 && kd < 1) y *= kd;
+    o.points[i].y = FT_Pos(std::lround(y * 64));
+  }
+}
+
+double inkwidth(FT_Outline& o) {
+  FT_BBox box;
+  FT_Outline_Get_BBox(&o, &box);
+  return (box.xMax - box.xMin) / 64.0;
+}
 
 // Draws one glyph into its cell of the sheet. Returns false when the face chain lacks it.
 bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& sheet) {
@@ -137,143 +197,127 @@ bool drawglyph(const fontlook& look, facechain& chain, int slot, fontsheet& shee
       break;
     }
   if (fi < 0) return false;
-  if (code < 0x80 && look.footed && std::string(look.footed).find(char(code)) != std::string::npos && chain.f[3])
+  if (code < 0x80 && look.tailed && std::string(look.tailed).find(char(code)) != std::string::npos && chain.f[3])
     fi = 3;
+  // The comic face's capital I has bars top and bottom, which crush into a blot in the narrow
+  // room the table gives it: the plain bar of the sans face reads as an I there.
+  if ((code == 'I' || (code >= 0xCC && code <= 0xCF)) && chain.f[2]) fi = 2;
   FT_Face face = chain.f[fi];
-  FT_Set_Char_Size(face, 0, FT_F26Dot6(std::lround(chain.px[fi] * 64)), 72, 72);
-  FT_Set_Transform(face, nullptr, nullptr);
-  const FT_Int32 flags = FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP;
-  if (FT_Load_Char(face, FT_ULong(code), flags) != 0) return false;
-  FT_BBox box;
-  FT_Outline_Get_CBox(&face->glyph->outline, &box);
-  double xmin = box.xMin / 64.0, xmax = box.xMax / 64.0, ymin = box.yMin / 64.0, ymax = box.yMax / 64.0;
-  if (xmax <= xmin) return true;
-
-  const int cw = look.cellw, ch = look.cellh;
-  const double reach = std::max(look.outline, look.halo) + look.embolden;  // solid ink beyond the body
-  const double below = std::max(0.0, look.shadowy + look.shadowblur * 0.5);
-  const double right = std::max(0.0, look.shadowx + look.shadowblur);
+  const double size = chain.px[fi];
+  const int cw = look.cellw, ch = look.cellh, o = look.outline;
   const int advance = glyphtablewidth(slot, cw) - look.advsub;
+  const double below = std::max(0.0, look.shadowy + look.shadowblur);
+  // Room above and below the baseline for the body (the outline and shadow go round it).
+  const double rim = std::max(double(o), look.halo * 1.5);  // outline or halo around the body
+  const double top = look.baseline - rim - 1.5, bottom = -(ch - look.baseline - rim - below - 1.5);
 
-  // Vertical fit: tall accented capitals and deep descenders shrink about the baseline.
-  double sv = 1.0;
-  if (ymax > 0) sv = std::min(sv, (look.baseline - reach - 0.5) / ymax);
-  if (ymin < 0) sv = std::min(sv, (ch - look.baseline - reach - below - 0.5) / -ymin);
-  // What the neighbours see of a glyph is its ink below cap height, and on the right only down
-  // to the baseline: a y's tail slides under the next letter, a j's hook fills its own room.
-  // Measure that once, unstretched.
-  double bandl = xmin * sv, bandr = xmax * sv;
-  {
-    FT_Matrix mat{FT_Fixed(std::lround(sv * 65536.0)), 0, 0, FT_Fixed(std::lround(sv * 65536.0))};
-    FT_Vector delta{0, 0};
-    FT_Set_Transform(face, &mat, &delta);
-    if (FT_Load_Char(face, FT_ULong(code), flags) == 0 && FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) == 0) {
-      const FT_Bitmap& bm = face->glyph->bitmap;
-      double lo = 1e9, hi = -1e9;
-      for (unsigned r = 0; r < bm.rows; r++) {
-        int y = look.baseline - face->glyph->bitmap_top + int(r);
-        if (y < look.baseline - look.cap - 0.5) continue;
-        for (unsigned c = 0; c < bm.width; c++) {
-          double a = bm.buffer[size_t(r) * bm.pitch + c] / 255.0;
-          if (a < 0.2) continue;
-          double x = face->glyph->bitmap_left + int(c);
-          lo = std::min(lo, x + 1 - a);  // coverage gives the edge inside the pixel
-          if (y < look.baseline) hi = std::max(hi, x + a);
-        }
-      }
-      if (hi > lo) bandl = std::max(bandl, lo), bandr = std::min(bandr, hi);
-    }
-    FT_Set_Transform(face, nullptr, nullptr);
+  // The natural shape at the font's size, its weight added.
+  if (!loadglyph(face, code, size, size)) return false;
+  double natural = inkwidth(face->glyph->outline) + look.weight;
+  if (natural <= 0.01) return true;
+
+  // Where the ink goes: fitted letters fill [lead, advance - trail] exactly (or one column
+  // more or less), signs keep their natural width centred in that room.
+  const int full = advance - look.lead - look.trail;  // ink columns of a fitted letter
+  int ink = full;
+  if (look.flex != 0) {
+    int alt = full + look.flex;
+    double want = natural + 2 * o;
+    if (alt >= 1 && std::fabs(std::log(alt / want)) < std::fabs(std::log(full / want))) ink = alt;
   }
-  if (bandr - bandl < 0.5) bandl = xmin * sv, bandr = xmax * sv;
-  double bodyw = bandr - bandl;
-  // Horizontal fit: the body keeps a gap to its neighbour; wider glyphs are condensed.
-  double room = std::max(1.0, advance - look.gap);
-  room = std::min(room, cw - 2 * reach - right - 1.0);
-  // Narrow glyphs widen towards the room so the text keeps an even colour; a glyph that
-  // inks less than half its room has its own limit, so stems do not turn into bars.
-  double limit = room > 1.8 * bodyw ? look.narrowstretch : look.stretch;
-  double sh = bodyw > room ? room / bodyw : std::min(limit, room / bodyw);
-  // Every glyph sits the same distance right of its pen position, so outlines never start
-  // left of the cell and neighbouring gaps stay equal.
-  const double lead = std::max(0.0, reach + 0.5 - look.gap / 2);
+  double body, left;  // the body's width and its left edge, outline not included
+  if (fitted(code)) {
+    body = std::max(1.0, double(ink - 2 * o));
+    left = (look.flex > 0 && ink > full) ? look.lead - 1 + o : look.lead + (full - ink) + o;
+  } else {
+    // A sign may reach a little past its room rather than crush into a bar: brackets and
+    // number signs keep four fifths of their width at least.
+    double room = std::max(1.0, double(full - 2 * o));
+    body = std::min(natural, std::max(room, 0.8 * natural));
+    left = look.lead + o + std::floor((room - body) / 2 + 0.5);
+    left = std::max(left, double(o));
+  }
+  // Horizontal size: the outline's width grows linearly with it; the weight adds a constant.
+  double sx = size * std::max(0.05, body - look.weight) / std::max(0.05, natural - look.weight);
+  if (!loadglyph(face, code, sx, size)) return false;
+  FT_Outline& outline = face->glyph->outline;
+  if (look.weight > 0) FT_Outline_EmboldenXY(&outline, FT_Pos(std::lround(look.weight * 64)), 0);
+  fitvertically(outline, look.cap, top, bottom);
+  FT_BBox box;
+  FT_Outline_Get_BBox(&outline, &box);
+  double shift = left - box.xMin / 64.0;
+  FT_Outline_Translate(&outline, FT_Pos(std::lround(shift * 64)), 0);
 
   const int P = 8;  // padding around the cell to catch anything that would spill over
-  for (int attempt = 0; attempt < 8; attempt++) {
-    double w = bodyw * sh;
-    double x0 = (advance - w) / 2 + lead - (bandl - xmin * sv) * sh;  // left of the whole body
-    double full = (xmax - xmin) * sv * sh;
-    x0 = std::max(x0, reach + 0.3);
-    if (x0 + full + reach + right > cw - 0.5) x0 = std::max(reach + 0.3, cw - 0.5 - reach - right - full);
-    FT_Matrix mat;
-    mat.xx = FT_Fixed(std::lround(sh * sv * 65536.0));
-    mat.xy = 0;
-    mat.yx = 0;
-    mat.yy = FT_Fixed(std::lround(sv * 65536.0));
-    FT_Vector delta;
-    delta.x = FT_Pos(std::lround((x0 - xmin * sh * sv) * 64));
-    delta.y = 0;
-    FT_Set_Transform(face, &mat, &delta);
-    if (FT_Load_Char(face, FT_ULong(code), flags) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) {
-      FT_Set_Transform(face, nullptr, nullptr);
-      return false;
-    }
-    FT_Set_Transform(face, nullptr, nullptr);
+  auto render = [&](plane& m) {
+    if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_NORMAL) != 0) return false;
     const FT_Bitmap& bm = face->glyph->bitmap;
-    plane m(cw + 2 * P, ch + 2 * P);
     for (unsigned r = 0; r < bm.rows; r++)
       for (unsigned c = 0; c < bm.width; c++) {
         int x = face->glyph->bitmap_left + int(c) + P, y = look.baseline - face->glyph->bitmap_top + int(r) + P;
         if (x < 0 || y < 0 || x >= m.w || y >= m.h) continue;
         m.ref(x, y) = std::max(m.ref(x, y), bm.buffer[size_t(r) * bm.pitch + c] / 255.f);
       }
-    plane body = dilate(m, look.embolden);
-    plane edge = dilate(body, look.outline);
-    plane halo = look.halo > 0 ? blurshift(dilate(body, look.halo), look.halo * 0.5, 0, 0) : plane(m.w, m.h);
-    plane shadow = look.shadowalpha > 0
-                       ? blurshift(edge, look.shadowblur, int(std::lround(look.shadowx)), int(std::lround(look.shadowy)))
-                       : plane(m.w, m.h);
-    // Premultiplied layers, back to front: shadow, halo, outline, fill.
-    std::vector<float> pr(size_t(m.w) * m.h * 4, 0.f);
-    bool spill = false;
-    double captop = look.baseline - look.cap;
-    for (int y = 0; y < m.h; y++)
-      for (int x = 0; x < m.w; x++) {
-        float* p = &pr[(size_t(y) * m.w + x) * 4];
-        auto over = [p](rgb c, float a) {
-          if (a <= 0) return;
-          a = std::min(a, 1.f);
-          for (int k = 0; k < 3; k++) p[k] = float((&c.r)[k]) * a + p[k] * (1 - a);
-          p[3] = a + p[3] * (1 - a);
-        };
-        over(look.edge, shadow.at(x, y) * float(look.shadowalpha));
-        over(look.edge, halo.at(x, y) * float(look.haloalpha));
-        if (look.outline > 0) over(look.edge, edge.at(x, y));
-        double t = std::clamp((y - P + 0.5 - captop) / std::max(1.0, look.cap), 0.0, 1.0);
-        over(artmix(look.top, look.bottom, t), body.at(x, y));
-        bool inside = x >= P && y >= P && x < P + cw && y < P + ch;
-        if (!inside && p[3] > 0.25f) spill = true;  // faint shadow and halo tails are clipped unseen
-      }
-    if (spill && attempt < 7) {  // shrink a little and try again; the measured band shrinks with it
-      sh *= 0.93;
-      sv *= 0.96;
-      bandl *= 0.96;
-      bandr *= 0.96;
-      bodyw = bandr - bandl;
-      continue;
-    }
-    int col = (slot - 1) % 10, row = (slot - 1) / 10;
-    for (int y = 0; y < ch; y++)
-      for (int x = 0; x < cw; x++) {
-        const float* p = &pr[(size_t(y + P) * m.w + x + P) * 4];
-        uint8_t* o = &sheet.rgba[(size_t(row * ch + y) * sheet.w + col * cw + x) * 4];
-        int a = int(std::lround(p[3] * 255));
-        if (a <= 0) continue;
-        for (int k = 0; k < 3; k++) o[k] = uint8_t(std::clamp(std::lround(p[k] / p[3] * 255), 0L, 255L));
-        o[3] = uint8_t(std::min(a, 255));
-      }
     return true;
+  };
+  plane m(cw + 2 * P, ch + 2 * P);
+  if (stemmed(code)) {
+    // Find the stem's left edge in the lower half of the x-height and move it onto the grid.
+    FT_Outline copy;
+    FT_Outline_New(face->glyph->library, outline.n_points, outline.n_contours, &copy);
+    FT_Outline_Copy(&outline, &copy);
+    if (!render(m)) return false;
+    FT_Outline_Copy(&copy, &outline);
+    double edge = -1;
+    int y0 = P + look.baseline - int(look.cap * 0.45), y1 = P + look.baseline - 2;
+    for (int x = 0; x < m.w && edge < 0; x++) {
+      double cover = 0;
+      for (int y = y0; y <= y1; y++) cover += m.at(x, y);
+      cover /= (y1 - y0 + 1);
+      if (cover > 0.04) edge = x + 1 - cover;
+    }
+    if (edge >= 0) {
+      double nudge = std::floor(edge + 0.5) - edge;
+      FT_Outline_Translate(&outline, FT_Pos(std::lround(nudge * 64)), 0);
+    }
+    FT_Outline_Done(face->glyph->library, &copy);
+    m = plane(cw + 2 * P, ch + 2 * P);
   }
+  if (!render(m)) return false;
+
+  plane edgeplane = o > 0 ? dilate(m, o + 0.5) : m;
+  plane halo = look.halo > 0 ? blurshift(dilate(m, look.halo), look.halo * 0.6, 0, 0) : plane(m.w, m.h);
+  plane shadow = look.shadowalpha > 0 ? blurshift(edgeplane, look.shadowblur, int(std::lround(look.shadowx)),
+                                                  int(std::lround(look.shadowy)))
+                                      : plane(m.w, m.h);
+  // Premultiplied layers, back to front: shadow, halo, outline, fill.
+  std::vector<float> pr(size_t(m.w) * m.h * 4, 0.f);
+  double captop = look.baseline - look.cap;
+  for (int y = 0; y < m.h; y++)
+    for (int x = 0; x < m.w; x++) {
+      float* p = &pr[(size_t(y) * m.w + x) * 4];
+      auto over = [p](rgb c, float a) {
+        if (a <= 0) return;
+        a = std::min(a, 1.f);
+        for (int k = 0; k < 3; k++) p[k] = float((&c.r)[k]) * a + p[k] * (1 - a);
+        p[3] = a + p[3] * (1 - a);
+      };
+      over(look.edge, shadow.at(x, y) * float(look.shadowalpha));
+      over(look.halocolor, halo.at(x, y) * float(look.haloalpha));
+      if (o > 0) over(look.edge, edgeplane.at(x, y));
+      double t = std::clamp((y - P + 0.5 - captop) / std::max(1.0, look.cap), 0.0, 1.0);
+      over(artmix(look.top, look.bottom, t), m.at(x, y));
+    }
+  int col = (slot - 1) % 10, row = (slot - 1) / 10;
+  for (int y = 0; y < ch; y++)
+    for (int x = 0; x < cw; x++) {
+      const float* p = &pr[(size_t(y + P) * m.w + x + P) * 4];
+      uint8_t* out = &sheet.rgba[(size_t(row * ch + y) * sheet.w + col * cw + x) * 4];
+      int a = int(std::lround(p[3] * 255));
+      if (a <= 0) continue;
+      for (int k = 0; k < 3; k++) out[k] = uint8_t(std::clamp(std::lround(p[k] / p[3] * 255), 0L, 255L));
+      out[3] = uint8_t(std::min(a, 255));
+    }
   return true;
 }
 
@@ -358,26 +402,31 @@ void forgefonts() {
   const rgb white{1, 1, 1};
   const rgb warm = artmix(pal::bone, pal::gold, 0.35);
   const rgb sepia{0.17, 0.09, 0.08};
+  const rgb paper{0.93, 0.84, 0.64};
   const fontlook looks[6] = {
-      // small button captions: bone letters in a firm ink outline
-      {"texts/fbuttonsmall.png", 26, 26, 2, comicbold, 12.5, 19, 2.0, 1.5, 0, 0, 1, 1, 1.0, 0.45, white, pal::bone,
-       pal::ink, 0.2, 1.25, 1.3, "li"},
-      // general text: clean white with a soft shadow and a faint dark halo
-      {"texts/ftext.png", 26, 26, 2, comicbold, 12.5, 19, 1.5, 0, 1.0, 0.8, 1, 1, 1.2, 0.6, white,
-       artshade(pal::bone, 1.3), pal::ink, 0.3, 1.25, 1.3, "li"},
-      // big button captions: chunky warm letters, thick outline
-      {"texts/fbuttonbig.png", 28, 28, 1, comicbold, 13.0, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, white, warm, pal::ink,
-       0.45, 1.4, 1.3, "li"},
-      // headlines: chunky gold-to-pumpkin letters, thick outline (a joined script face looks
-      // broken at the fixed advances of a bitmap font, so the headline uses the comic face too)
-      {"texts/fhead.png", 28, 28, 1, comicbold, 13.0, 20, 2.5, 2.0, 0, 0, 1, 1, 1.0, 0.5, artshade(pal::gold, 1.2),
-       pal::pumpkin, pal::ink, 0.5, 1.4, 1.3, "li"},
-      // small body text on panels: bold bright white in a crisp ink outline, reads on dark and light and tints cleanly
-      {"texts/ftext2.png", 20, 19, 2, comicbold, 9.5, 14, 2.0, 1.2, 0, 0, 0, 0, 0, 0, white, white, pal::ink, 0.35,
-       1.25, 1.3, "li"},
-      // small text on the note paper: dark sepia ink
-      {"texts/ftext4.png", 20, 19, 2, comicbold, 10.0, 14, 1.0, 0, 0, 0, 0, 0, 0, 0, sepia, artshade(sepia, 0.7),
-       pal::ink, 0.3, 1.25, 1.3, "li"},
+      // small button captions: bone letters in a firm one-pixel ink outline
+      {"texts/fbuttonsmall.png", 26, 26, 2, comicbold, 13, 19, 1, 0, +1, 1, 0.45, 0, 0, pal::ink, 1, 1, 1.0, 0.4,
+       white, pal::bone, pal::ink, "l"},
+      // general text: clean white with a soft dark halo and shadow
+      {"texts/ftext.png", 26, 26, 2, comicbold, 13, 19, 1, 1, -1, 0, 0.55, 1.4, 0.4, pal::ink, 1, 1, 1.2, 0.35,
+       white, artshade(pal::bone, 1.3), pal::ink, "l"},
+      // big button captions: chunky warm letters, a two-pixel outline
+      {"texts/fbuttonbig.png", 28, 28, 1, comicbold, 14, 20, 1, 0, +1, 2, 0.6, 0, 0, pal::ink, 1, 1, 1.0, 0.45,
+       white, warm, pal::ink, "l"},
+      // headlines: chunky gold-to-pumpkin letters, a two-pixel outline (a joined script face
+      // looks broken at the fixed advances of a bitmap font, so the headline uses the comic face too)
+      {"texts/fhead.png", 28, 28, 1, comicbold, 14, 20, 1, 0, +1, 2, 0.7, 0, 0, pal::ink, 1, 1, 1.0, 0.45,
+       artshade(pal::gold, 1.2), pal::pumpkin, pal::ink, "l"},
+      // small body text on panels: heavy bright white in a crisp one-pixel ink outline. On the
+      // dark panels the outline melts into the ground, so every letter fills its whole advance:
+      // the outlines touch, the white letters stand two pixels apart and the three-pixel blank
+      // opens five between words.
+      {"texts/ftext2.png", 20, 19, 2, comicbold, 10, 14, 0, 0, 0, 1, 0.6, 0, 0, pal::ink, 0, 0, 0, 0, white, white,
+       pal::ink, "l"},
+      // small text on the note paper: heavy dark sepia with a faint paper-coloured halo, so it
+      // also reads where it lies on a dark panel
+      {"texts/ftext4.png", 20, 19, 2, comicbold, 10, 14, 1, 1, 0, 0, 0.75, 1.2, 0.75, paper, 0, 0, 0, 0, sepia,
+       artshade(sepia, 0.7), pal::ink, "l"},
   };
   FT_Library lib = nullptr;
   if (FT_Init_FreeType(&lib) != 0) {

@@ -57,20 +57,20 @@ std::vector<cardpicture> cardpictures() {
   static const tableentry table[] = {
       {"game/head.png", 30, 36, "runner on the combo bar"},
       {"game/cardometer.png", 72, 56, "counter of cards left in the stock"},
-      {"game/flowerbar.png", 492, 114, "plant bar, behind the plants"},
-      {"game/flowerbar2.png", 370, 56, "plant bar, front rim over the pots"},
+      {"game/flowerbar.png", 492, 114, "plant bar, behind the plants, down to the screen's corner [cut]"},
+      {"game/flowerbar2.png", 370, 56, "plant bar, front rim over the pots, down to the screen's corner [cut]"},
       {"game/extrabar.png", 340, 80, "item bar under the three item slots"},
       {"game/star1.png", 76, 76, "result star: empty"},
       {"game/star2.png", 76, 76, "result star: won"},
       {"game/star3.png", 76, 76, "result star: strike"},
       {"game/star4.png", 76, 76, "result star: broken"},
       {"game/combobar.png", 310, 86, "combo bar frame"},
-      {"game/combobar-fill.png", 272, 18, "combo bar fill, 16 cells of 17 x 18"},
+      {"game/combobar-fill.png", 272, 18, "combo bar fill, 16 cells of 17 x 18 [cut]"},
       {"game/pointsbar.png", 300, 70, "points and cards-left bar"},
       {"game/ball.png", 40, 40, "ball behind floating point numbers"},
       {"game/balls.png", 70, 70, "coins beside the points bar and in the shop"},
-      {"game/gameui-up.png", 1366, 112, "top band of the game screen"},
-      {"game/gameui-down.png", 1366, 56, "bottom band of the game screen"},
+      {"game/gameui-up.png", 1366, 112, "top band of the game screen, across its whole width [cut]"},
+      {"game/gameui-down.png", 1366, 56, "bottom band of the game screen, across its whole width [cut]"},
       {"texts/solvedsign.png", 360, 120, "result sign: solved"},
       {"texts/strikesign.png", 360, 120, "result sign: strike"},
       {"texts/failsign.png", 360, 120, "result sign: failed"},
@@ -136,8 +136,8 @@ void cornerindex(cairo_t* cr, int rank, int suit) {
       cairo_rotate(cr, M_PI);
     }
     rgb c = cardsuitcolor(suit);
-    cardtext(cr, "sans", rank == 10 ? 22 : 25, ranktext[rank], 14, 19, c, 0, rank == 10 ? 21 : 20);
-    cardsuit(cr, suit, 14, 40, 15, 0.9);
+    cardtext(cr, "sans", rank == 10 ? 22 : 25, ranktext[rank], 14, 19, c, 0, rank == 10 ? 19 : 20);
+    cardsuit(cr, suit, 14, 40, 14, 0.9);
     cairo_restore(cr);
   }
 }
@@ -187,10 +187,14 @@ const std::vector<pip>& piplayout(int rank) {
   return layouts[rank];
 }
 
+// The pips stand on the standard grid: two side columns 13 pixels either side of the middle,
+// which keeps them at least 3 pixels clear of the corner index, and a middle column; rows
+// from 27 to 115 pixels down, so the field sits centred on the card. Pips shrink as the card
+// fills up so that the middle pips of the 8, 9 and 10 never touch their neighbours.
 void pipcard(cairo_t* cr, int rank, int suit) {
-  double size = rank <= 3 ? 24 : rank <= 6 ? 20 : 15.5;
-  double colx[3] = {rank <= 6 ? 34.5 : 35.0, 48, rank <= 6 ? 61.5 : 61.0};
-  double top = rank <= 3 ? 30 : 26, bottom = cardh - top;
+  double size = rank <= 3 ? 25 : rank <= 6 ? 17 : rank <= 8 ? 15 : 14;
+  double colx[3] = {35, 48, 61};
+  double top = rank <= 3 ? 32 : 27, bottom = cardh - top;
   for (auto& p : piplayout(rank)) {
     double x = colx[p.col], y = top + (bottom - top) * p.row;
     cairo_save(cr);
@@ -723,11 +727,11 @@ void spider(cairo_t* cr, double cx, double cy, double s) {
 // their left edge: a thin ink line with a light rim inside reads as a pile of card edges,
 // where a thick outline would merge into one dark block.
 void backedge(cairo_t* cr, const backdesign& d) {
-  cardshape(cr, cardw, cardh, 1.9, 8.5);
+  cardshape(cr, cardw, cardh, 2.9, 8.5);
   artsetcolor(cr, artmix(d.trim, pal::bone, 0.45));
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
-  cardshape(cr, cardw, cardh, 0.75, 9);
+  cardshape(cr, cardw, cardh, 1.8, 9);
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 1.3);
   cairo_stroke(cr);
@@ -735,7 +739,7 @@ void backedge(cairo_t* cr, const backdesign& d) {
 
 void cardback(cairo_t* cr, int design) {
   const backdesign& d = backdesigns[design];
-  cardshape(cr, cardw, cardh, 0.75, 9);
+  cardshape(cr, cardw, cardh, 1.8, 9);
   artfilloutline(cr, d.top, d.bottom, 0, cardh, 0);
   cardclip(cr);
   cardrng rng(0xbac0 + design * 7919);

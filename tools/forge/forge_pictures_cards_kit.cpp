@@ -105,7 +105,7 @@ void cardblank(cairo_t* cr, rgb top, rgb bottom, double w, double h) {
 
 void cardclip(cairo_t* cr, double w, double h) {
   cairo_save(cr);
-  cardshape(cr, w, h, 3, 7.5);
+  cardshape(cr, w, h, 4, 7.5);
   cairo_clip(cr);
 }
 
@@ -171,23 +171,28 @@ void cardeye(cairo_t* cr, double cx, double cy, double r, double lookx, double l
 }
 
 void cardribbon(cairo_t* cr, double y, const std::string& text, rgb colour, double w) {
-  double hh = 10;
+  // A wide band with folded tails; its caption is set as large as the band allows (about 12
+  // pixels tall) and only squeezed sideways for the longest names.
+  double hh = 12.5;
   cairo_new_path(cr);
-  // folded tails behind the band
   for (int side = -1; side <= 1; side += 2) {
-    double x0 = side < 0 ? 3 : w - 3, x1 = side < 0 ? 13 : w - 13;
-    cairo_move_to(cr, x0, y - hh + 4);
-    cairo_line_to(cr, x1, y - hh + 4);
+    double x0 = side < 0 ? 4 : w - 4, x1 = side < 0 ? 12 : w - 12;
+    cairo_move_to(cr, x0, y - hh + 5);
+    cairo_line_to(cr, x1, y - hh + 5);
     cairo_line_to(cr, x1, y + hh + 4);
     cairo_line_to(cr, x0, y + hh + 4);
-    cairo_line_to(cr, x0 + side * -5, y + 4);
+    cairo_line_to(cr, x0 + side * -5, y + 4.5);
     cairo_close_path(cr);
   }
   cardfillstroke(cr, artshade(colour, 0.65), 1.6);
   cairo_new_path(cr);
-  artroundrect(cr, 8, y - hh, w - 16, 2 * hh, 3);
+  artroundrect(cr, 7, y - hh, w - 14, 2 * hh, 4);
   artfilloutline(cr, artshade(colour, 1.25), colour, y - hh, y + hh, 2);
-  cardtext(cr, "comic", 13, text, w / 2, y + 0.5, pal::bone, 2.5, w - 24);
+  cairo_new_path(cr);
+  artroundrect(cr, 10, y - hh + 2.5, w - 20, 5, 2.5);
+  artsetcolor(cr, {1, 1, 1}, 0.18);
+  cairo_fill(cr);
+  cardtext(cr, "comic", 17, text, w / 2, y + 0.5, pal::bone, 3.2, w - 20);
 }
 
 void cardsmile(cairo_t* cr, double cx, double cy, double w, double depth, double lw) {

@@ -29,8 +29,9 @@ void cardsuitpath(cairo_t* cr, int suit, double cx, double cy, double size);
 // A filled suit symbol with a thin ink edge and a small highlight.
 void cardsuit(cairo_t* cr, int suit, double cx, double cy, double size, double edge = 1.2);
 
-// The rounded card outline of a w x h picture (path only), inset by the outline width.
-void cardshape(cairo_t* cr, double w = cardw, double h = cardh, double inset = 1.5, double radius = 9);
+// The rounded card outline of a w x h picture (path only), inset so that a 3-pixel outline
+// ends a pixel inside the picture: no card edge is cut by the picture's border.
+void cardshape(cairo_t* cr, double w = cardw, double h = cardh, double inset = 2.5, double radius = 9);
 // A whole card: gradient fill and thick ink outline.
 void cardblank(cairo_t* cr, rgb top, rgb bottom, double w = cardw, double h = cardh);
 // Clips to the inside of the card shape (call cairo_restore to leave it).

@@ -326,8 +326,10 @@ void cardplant(cairo_t* cr, int plant) {
 }
 
 void cardbarplant(cairo_t* cr, int plant, int w, int h) {
-  artglow(cr, w / 2.0, h * 0.45, w * 0.55, pal::mint, 0.25);
-  cardplantdraw(cr, plant, w / 2.0, h - 2.5, h - 3);
+  // The tallest plants reach up to the picture's top: they are drawn a little smaller than
+  // the picture so their leaves and the glow keep clear of its border.
+  artglow(cr, w / 2.0, h * 0.47, std::fmin(w / 2.0, h * 0.47) - 1, pal::mint, 0.25);
+  cardplantdraw(cr, plant, w / 2.0, h - 3, h - 9);
 }
 
 // ------------------------------------------------------------------------------------
@@ -908,10 +910,10 @@ void cardcursor(cairo_t* cr, int kind, int w, int h) {
       artsetcolor(cr, c);
       cairo_set_line_width(cr, lw);
       cairo_stroke(cr);
-      line(cr, cx, cy - 29, cx, cy - 10, c, lw);
-      line(cr, cx, cy + 10, cx, cy + 29, c, lw);
-      line(cr, cx - 29, cy, cx - 10, cy, c, lw);
-      line(cr, cx + 10, cy, cx + 29, cy, c, lw);
+      line(cr, cx, cy - 27, cx, cy - 10, c, lw);
+      line(cr, cx, cy + 10, cx, cy + 27, c, lw);
+      line(cr, cx - 27, cy, cx - 10, cy, c, lw);
+      line(cr, cx + 10, cy, cx + 27, cy, c, lw);
     }
     cairo_new_path(cr);
     circle(cr, cx, cy, 3.5);
@@ -937,19 +939,30 @@ void cardcursor(cairo_t* cr, int kind, int w, int h) {
 }
 
 void cardglow(cairo_t* cr, int w, int h) {
-  // A warm light hugging the card edge: strongest on the edge, fading inward and outward.
+  // A warm light hugging the card edge. The game lays it over the card two pixels out from
+  // the card's corner, so the light is strongest on the card's outline and fades inward over
+  // the face; outward it only softens the rim and is gone before the picture's border.
+  double ex = 2 + 2.5, ey = 2 + 2.5;  // the card's outline, as the card pictures draw it
+  cairo_save(cr);
+  cairo_new_path(cr);
+  artroundrect(cr, ex, ey, w - 2 * ex, h - 2 * ey, 9);
+  cairo_clip(cr);
   for (int i = 7; i >= 0; i--) {
     cairo_new_path(cr);
-    artroundrect(cr, 2.5, 2.5, w - 5, h - 5, 10);
+    artroundrect(cr, ex, ey, w - 2 * ex, h - 2 * ey, 9);
     double a = 0.07 + 0.05 * (7 - i);
     artsetcolor(cr, i > 3 ? pal::pumpkin : pal::gold, a);
-    cairo_set_line_width(cr, 1.5 + i * 1.6);
+    cairo_set_line_width(cr, 3 + i * 3.2);
     cairo_stroke(cr);
   }
+  cairo_restore(cr);
   cairo_new_path(cr);
-  artroundrect(cr, 2.5, 2.5, w - 5, h - 5, 10);
+  artroundrect(cr, ex, ey, w - 2 * ex, h - 2 * ey, 9);
+  artsoftline(cr, 2.6, 0.9, 0, 0, pal::gold, 0.6);
+  cairo_new_path(cr);
+  artroundrect(cr, ex, ey, w - 2 * ex, h - 2 * ey, 9);
   artsetcolor(cr, artshade(pal::gold, 1.3), 0.95);
-  cairo_set_line_width(cr, 2.2);
+  cairo_set_line_width(cr, 2.6);
   cairo_stroke(cr);
 }
 

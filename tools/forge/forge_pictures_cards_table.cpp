@@ -74,8 +74,8 @@ void zombiehead(cairo_t* cr, double cx, double cy, double r) {
 // Combo bar frame. Drawn centred at (screenw - 167, y0 - 9); the fill lands at
 // (screenw - 307, y0 - 1), which is (15, 51) here, 280 x 18; the caption is centred at (153, 10).
 void combobar(cairo_t* cr, int w, int h) {
-  plate(cr, 2, 30, w - 4, h - 32, 14);
-  plate(cr, 86, 0, 134, 26, 10);  // caption tab
+  plate(cr, 3.5, 30, w - 7, h - 34, 14);
+  plate(cr, 86, 2.5, 134, 26, 10);  // caption tab
   well(cr, 11, 47, 288, 26, 9);
   // tick marks: every 35 pixels of fill is one more action in the best combo
   for (int i = 1; i < 8; i++) {
@@ -126,10 +126,10 @@ void cardometer(cairo_t* cr, int w, int h) {
   cairo_new_path(cr);
   cairo_move_to(cr, 8, 36);
   cairo_line_to(cr, w - 14, 36);
-  cairo_line_to(cr, w / 2.0 - 3, h - 3);
+  cairo_line_to(cr, w / 2.0 - 3, h - 4);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(pal::plum, 1.2), pal::purple, 36, h, 2.5);
-  plate(cr, 2, 2, w - 4, 38, 12);
+  plate(cr, 3.5, 3, w - 7, 36, 12);
   well(cr, 12, 7, 42, 26, 8);
   artglow(cr, 33, 20, 18, pal::mint, 0.35);
   // a tiny card back on the right: "cards left"
@@ -144,7 +144,7 @@ void cardometer(cairo_t* cr, int w, int h) {
 // Item bar, centred at (171, screenh - 40): the three item slots (96 wide at x 18, 120, 222 here)
 // reach down to y 56, so only their lower part shows when a slot is empty.
 void extrabar(cairo_t* cr, int w, int h) {
-  plate(cr, 3, 22, w - 6, h - 24, 16);
+  plate(cr, 3.5, 22, w - 7, h - 26, 16);
   for (int s = 0; s < 3; s++) {
     double x = 18 + s * 102;
     cairo_new_path(cr);
@@ -288,11 +288,19 @@ void gameuiup(cairo_t* cr, int w, int h) {
     artsetcolor(cr, pal::bone, rng.range(0.15, 0.4));
     cairo_fill(cr);
   }
-  // the title plaque, clear of the menu button that stands at x 763 here
-  plate(cr, 633 - 96, 14, 192, 56, 14, 0.9);
+  // The title plaque under the game's two lines (the game's name at y 32, "- Level n -" at
+  // y 55, both centred at x 633 in the 26-pixel text font): tall enough for both, clear of
+  // the menu button at x 763, with a bat on each end.
+  plate(cr, 633 - 104, 18, 208, 64, 14, 0.92);
+  cairo_new_path(cr);
+  cairo_move_to(cr, 633 - 80, 50);
+  cairo_line_to(cr, 633 + 80, 50);
+  artsetcolor(cr, pal::gold, 0.35);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
   for (int side = -1; side <= 1; side += 2) {
-    cardstar(cr, 633 + side * 82, 42, 5, 2, 4, 0);
-    artsetcolor(cr, pal::gold, 0.8);
+    cardstar(cr, 633 + side * 92, 50, 5, 2, 4, 0);
+    artsetcolor(cr, pal::gold, 0.85);
     cairo_fill(cr);
   }
   (void)h;
@@ -332,8 +340,8 @@ void gameuidown(cairo_t* cr, int w, int h) {
 
 void resultstar(cairo_t* cr, int kind, int w, int h) {
   double cx = w / 2.0, cy = h / 2.0 + 2, r = w * 0.46, in = r * 0.48;
-  if (kind == 3) artglow(cr, cx, cy, w / 2.0, pal::mint, 0.7);
-  if (kind == 2) artglow(cr, cx, cy, w / 2.0, pal::gold, 0.45);
+  if (kind == 3) artglow(cr, cx, h / 2.0, w / 2.0 - 1, pal::mint, 0.7);
+  if (kind == 2) artglow(cr, cx, h / 2.0, w / 2.0 - 1, pal::gold, 0.45);
   cairo_new_path(cr);
   cardstar(cr, cx, cy, r, in, 5);
   switch (kind) {
@@ -438,31 +446,36 @@ void coin(cairo_t* cr, double cx, double cy, double r) {
   cairo_stroke(cr);
 }
 
+// The coins by the points bar. The game writes "x2" in the right half of this picture while
+// points count double (centred 25 pixels right of the middle), so the stack stands in the
+// left half and leaves that room free.
 void balls(cairo_t* cr, int w, int h) {
-  artglow(cr, w / 2.0, h / 2.0, w / 2.0, pal::gold, 0.4);
-  for (int i = 0; i < 4; i++) coin(cr, w / 2.0 - 3 + (i % 2) * 5, h - 18.0 - i * 8, 20);
+  double sx = 24;
+  artglow(cr, sx + 2, h / 2.0 + 4, 24, pal::gold, 0.4);
+  for (int i = 0; i < 4; i++) coin(cr, sx - 2 + (i % 2) * 4, h - 16.0 - i * 8, 17);
   // one coin standing on its edge in front, with a skull stamp
+  double fx = sx + 10, fy = h - 19.0;
   cairo_new_path(cr);
-  circle(cr, w / 2.0 + 14, h - 20.0, 15);
-  artfilloutline(cr, artshade(pal::gold, 1.35), artshade(pal::gold, 0.8), h - 35.0, h - 5.0, 2.2);
+  circle(cr, fx, fy, 12.5);
+  artfilloutline(cr, artshade(pal::gold, 1.35), artshade(pal::gold, 0.8), fy - 12.5, fy + 12.5, 2.2);
   cairo_new_path(cr);
-  circle(cr, w / 2.0 + 14, h - 20.0, 10.5);
+  circle(cr, fx, fy, 8.5);
   artsetcolor(cr, artshade(pal::pumpkin, 0.85), 0.8);
   cairo_set_line_width(cr, 1.4);
   cairo_stroke(cr);
-  double sx = w / 2.0 + 14, sy = h - 21.0;
   cairo_new_path(cr);
-  cardellipse(cr, sx, sy, 5, 4.5);
+  cardellipse(cr, fx, fy - 1, 4, 3.6);
   artsetcolor(cr, artshade(pal::pumpkin, 0.8));
   cairo_fill(cr);
   for (int side = -1; side <= 1; side += 2) {
     cairo_new_path(cr);
-    circle(cr, sx + side * 2, sy, 1.3);
+    circle(cr, fx + side * 1.6, fy - 1, 1.1);
     artsetcolor(cr, pal::gold);
     cairo_fill(cr);
   }
-  cardstar(cr, 14, 16, 6, 2, 4, 0);
+  cardstar(cr, 10, 14, 5.5, 2, 4, 0);
   cardfillstroke(cr, {1, 1, 1}, 0.8);
+  (void)w;
 }
 
 // ---- signs ---------------------------------------------------------------------------------
@@ -479,8 +492,12 @@ void sign(cairo_t* cr, int w, int h, const signlook& s, double tilt) {
   cairo_save(cr);
   cairo_translate(cr, w / 2.0, h / 2.0);
   cairo_rotate(cr, tilt);
-  double pw = w - 24, ph = h - 30;
-  artglow(cr, 0, 0, w * 0.5, artshade(s.top, 1.3), 0.35);
+  // The plaque leaves room for its halo and its tilt: the halo reaches 8 pixels past the
+  // plaque and fades out before the picture's border.
+  double pw = w - 26, ph = h - 36;
+  cairo_new_path(cr);
+  artroundrect(cr, -pw / 2, -ph / 2, pw, ph, ph * 0.35);
+  artsoft(cr, 1.5, 2.6, 0, 0, artshade(s.top, 1.4), 0.6);
   cairo_new_path(cr);
   artroundrect(cr, -pw / 2, -ph / 2, pw, ph, ph * 0.35);
   artfilloutline(cr, s.top, s.bottom, -ph / 2, ph / 2, 4);
@@ -496,7 +513,8 @@ void sign(cairo_t* cr, int w, int h, const signlook& s, double tilt) {
 void sparkles(cairo_t* cr, int w, int h, uint32_t seed, int n) {
   cardrng rng(seed);
   for (int i = 0; i < n; i++) {
-    double x = i % 2 ? rng.range(4, 30) : rng.range(w - 30, w - 4), y = rng.range(6, h - 6), r = rng.range(4, 8);
+    double r = rng.range(4, 8);
+    double x = i % 2 ? rng.range(r + 2, 30) : rng.range(w - 30, w - r - 2), y = rng.range(r + 2, h - r - 2);
     cardstar(cr, x, y, r, r * 0.35, 4, 0);
     cardfillstroke(cr, i % 3 ? pal::gold : rgb{1, 1, 1}, 1);
   }
@@ -528,21 +546,62 @@ void enddrive(cairo_t* cr, int w, int h) {
   cairo_new_path(cr);
   artroundrect(cr, -w / 2.0 + 5, -h / 2.0 + 8, w - 10, h - 16, 12);
   artfilloutline(cr, artshade(pal::pumpkin, 1.2), artmix(pal::pumpkin, pal::blood, 0.5), -h / 2.0, h / 2.0, 3);
-  cardtext(cr, "comic", 17, "END", 0, -9, pal::bone, 3.5, w - 24);
-  cardtext(cr, "comic", 17, "DRIVE!", 0, 10, pal::gold, 3.5, w - 20);
+  cardtext(cr, "comic", 20, "END", 0, -10, pal::bone, 3.8, w - 24);
+  cardtext(cr, "comic", 20, "DRIVE!", 0, 10, pal::gold, 3.8, w - 18);
   cairo_restore(cr);
 }
 
 void tutorialsign(cairo_t* cr, int w, int h) {
-  // The panel for tutorial pages and the no-moves question: the title at y 24 on a ribbon,
-  // text from y 50, buttons around y 126.
-  plate(cr, 4, 8, w - 8, h - 12, 20, 0.95);
+  // The panel for tutorial pages and the no-moves question: the title line at y 34 on a
+  // ribbon, up to three lines of text from y 40 to 100, two buttons at y 121.
+  double x = 6, y = 12, pw = w - 12, ph = h - 20;
   cairo_new_path(cr);
-  artroundrect(cr, w / 2.0 - 130, 10, 260, 28, 12);
-  artfilloutline(cr, artmix(pal::teal, pal::night, 0.2), artmix(pal::teal, pal::night, 0.6), 10, 38, 2);
-  // a little bat friend on the corner
+  artroundrect(cr, x + 1, y + 2, pw - 2, ph - 2, 22);
+  artsoft(cr, 0, 1.6, 0, 3, pal::ink, 0.5);
+  cairo_new_path(cr);
+  artroundrect(cr, x, y, pw, ph, 22);
+  artfilloutline(cr, artmix(pal::gold, pal::pumpkin, 0.45), artshade(pal::pumpkin, 0.5), y, y + ph, 3.5);
+  cairo_new_path(cr);
+  artroundrect(cr, x + 7, y + 7, pw - 14, ph - 14, 16);
+  cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, h * 0.45, 10, w / 2.0, h / 2.0, w * 0.6);
+  rgb in0 = artmix(pal::purple, pal::night, 0.3), in1 = artshade(pal::night, 0.5);
+  cairo_pattern_add_color_stop_rgb(g, 0, in0.r, in0.g, in0.b);
+  cairo_pattern_add_color_stop_rgb(g, 1, in1.r, in1.g, in1.b);
+  cairo_set_source(cr, g);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(g);
+  artsetcolor(cr, pal::ink, 0.85);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cardrng rng(0x7051);
+  for (int i = 0; i < 24; i++) {  // faint stars in the slate
+    cairo_new_path(cr);
+    circle(cr, rng.range(24, w - 24.0), rng.range(50, h - 24.0), rng.range(0.6, 1.4));
+    artsetcolor(cr, pal::bone, rng.range(0.08, 0.25));
+    cairo_fill(cr);
+  }
+  // the title ribbon with folded tails
+  for (int side = -1; side <= 1; side += 2) {
+    double x0 = w / 2.0 + side * 120, x1 = w / 2.0 + side * 152;
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, 28);
+    cairo_line_to(cr, x1, 30);
+    cairo_line_to(cr, x1 - side * 10, 39);
+    cairo_line_to(cr, x1, 48);
+    cairo_line_to(cr, x0, 46);
+    cairo_close_path(cr);
+    artfilloutline(cr, artshade(pal::teal, 0.8), artshade(pal::teal, 0.5), 28, 48, 2.5);
+  }
+  cairo_new_path(cr);
+  artroundrect(cr, w / 2.0 - 130, 20, 260, 28, 12);
+  artfilloutline(cr, artmix(pal::teal, pal::mint, 0.15), artmix(pal::teal, pal::night, 0.5), 20, 48, 2.5);
+  cairo_new_path(cr);
+  artroundrect(cr, w / 2.0 - 122, 24, 244, 7, 4);
+  artsetcolor(cr, {1, 1, 1}, 0.15);
+  cairo_fill(cr);
+  // a little bat friend hanging on the corner, and cobwebs
   cairo_save(cr);
-  cairo_translate(cr, w - 36, 28);
+  cairo_translate(cr, w - 40, 34);
   cairo_new_path(cr);
   cairo_move_to(cr, 0, -2);
   cairo_curve_to(cr, 5, -10, 14, -10, 22, -4);
@@ -556,6 +615,18 @@ void tutorialsign(cairo_t* cr, int w, int h) {
   cardeye(cr, -2.5, -2, 1.8, 0, 0.3);
   cardeye(cr, 2.5, -2, 1.8, 0, 0.3);
   cairo_restore(cr);
+  for (int side = 0; side < 2; side++) {
+    double cx = side ? w - 16.0 : 16.0, cy = h - 14.0;
+    for (int i = 0; i <= 3; i++) {
+      double a = -M_PI / 2 * i / 3.0;
+      cairo_new_path(cr);
+      cairo_move_to(cr, cx, cy);
+      cairo_line_to(cr, cx + (side ? -1 : 1) * 24 * std::cos(a), cy + 24 * std::sin(a));
+      artsetcolor(cr, pal::bone, 0.3);
+      cairo_set_line_width(cr, 1);
+      cairo_stroke(cr);
+    }
+  }
 }
 
 }  // namespace

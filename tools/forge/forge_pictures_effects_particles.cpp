@@ -187,71 +187,80 @@ void drawsplat(cairo_t* cr, int w, int h, int n) {
 // Card fragments: bone-white pieces of a card with torn edges and the ink outline.
 // 1: a top corner with a red heart, 2: a torn middle with a black spade, 3: a piece of
 // the purple card back with its lattice.
+// Card fragments: pieces of a card torn in three, each with some of the card's own straight
+// edge and rounded corner, the rest a gently ragged tear (a few soft teeth, never spikes),
+// and a piece of what was printed there. The thick ink rim and the rounded joins keep the
+// piece's edge smooth when the game spins it.
 void drawcardpart(cairo_t* cr, int w, int h, int n) {
   fxrand rnd(800 + n);
   std::vector<pt> p;
-  double m = 5;
-  if (n == 1) {
-    // a rounded corner (card edges are straight), torn along the diagonal
-    p.push_back({m, m + 12});
-    for (int k = 0; k <= 6; k++) {  // the rounded corner as points
-      double a = M_PI + k * (M_PI / 2) / 6;
-      p.push_back({m + 12 + 12 * std::cos(a), m + 12 + 12 * std::sin(a)});
+  double m = 6, r = 9;
+  auto corner = [&](double cx, double cy, double a0) {  // a rounded card corner, 90 degrees from a0
+    for (int k = 0; k <= 6; k++) {
+      double a = a0 + k * (M_PI / 2) / 6;
+      p.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
     }
-    p.push_back({w - m - 4, m});
-    tornedge(p, {w - m - 4, m}, {m, h - m - 6}, 9, 4, rnd);
+  };
+  if (n == 1) {
+    // the top-left corner of the ace of hearts, torn off along a wavy diagonal
+    p.push_back({m, h - m - 14});
+    corner(m + r, m + r, M_PI);
+    p.push_back({w - m - 6, m});
+    tornedge(p, {w - m - 6, m}, {w * 0.55, h * 0.45}, 4, 1.6, rnd);
+    tornedge(p, {w * 0.55, h * 0.45}, {m, h - m - 14}, 5, 1.6, rnd);
   } else if (n == 2) {
-    std::vector<pt> c = {{m + 8, m + 4}, {w - m - 2, m + 10}, {w - m - 8, h - m - 2}, {m, h - m - 10}};
-    p.push_back(c[0]);
-    for (int k = 0; k < 4; k++) tornedge(p, c[k], c[(k + 1) % 4], 6, 3, rnd);
-    p.pop_back();
+    // a piece from the middle: two straight cuts across, two ragged tears
+    p.push_back({m + 6, m + 4});
+    p.push_back({w - m - 4, m + 12});
+    tornedge(p, {w - m - 4, m + 12}, {w - m - 10, h - m - 2}, 4, 1.5, rnd);
+    p.push_back({m, h - m - 12});
+    tornedge(p, {m, h - m - 12}, {m + 6, m + 4}, 4, 1.5, rnd);
   } else {
-    // the card's straight right edge, torn on the other sides
-    p.push_back({w - m, m + 2});
-    p.push_back({w - m, h - m - 2});
-    tornedge(p, {w - m, h - m - 2}, {m + 6, h - m - 10}, 6, 3, rnd);
-    tornedge(p, {m + 6, h - m - 10}, {m + 14, m + 6}, 7, 4, rnd);
-    tornedge(p, {m + 14, m + 6}, {w - m, m + 2}, 6, 3, rnd);
+    // a piece of a card back: the card's right edge and its lower corner, torn on two sides
+    p.push_back({w - m, m + 4});
+    p.push_back({w - m, h - m - r});
+    corner(w - m - r, h - m - r, 0);
+    p.push_back({m + 10, h - m});
+    tornedge(p, {m + 10, h - m}, {m + 4, h * 0.42}, 4, 1.6, rnd);
+    tornedge(p, {m + 4, h * 0.42}, {w - m, m + 4}, 5, 1.6, rnd);
   }
   polygon(cr, p);
   cairo_save(cr);
   cairo_clip_preserve(cr);
   if (n == 3) {
-    rgb back{0.30, 0.16, 0.44};  // the purple card back with its gold trim
+    rgb back{0.30, 0.16, 0.44};  // the purple card back with its gold trim and stars
     fillpreserve(cr, back);
     cairo_new_path(cr);
-    for (int k = -6; k <= 10; k++) {  // lattice
-      cairo_move_to(cr, k * 10, 0);
-      cairo_line_to(cr, k * 10 + h, h);
-      cairo_move_to(cr, k * 10 + h, 0);
-      cairo_line_to(cr, k * 10, h);
+    for (int k = 0; k < 8; k++) {
+      starpath(cr, rnd.range(m, w - m), rnd.range(m, h - m), rnd.range(1.4, 2.4), 0.7, 4, 0);
+      fill(cr, pal::gold, rnd.range(0.4, 0.8));
     }
-    artsetcolor(cr, pal::plum);
-    cairo_set_line_width(cr, 2.5);
+    cairo_new_path(cr);
+    artroundrect(cr, m - 40, m - 40 + 6, w - 2 * m + 40 - 6, h - 2 * m + 40 - 12, 5);
+    artsetcolor(cr, pal::gold, 0.85);
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    cairo_rectangle(cr, w - m - 9, 0, 4, h);  // the gold frame line near the card edge
-    fill(cr, pal::gold);
-    starpath(cr, w * 0.45, h * 0.5, 8, 3.5, 4, 0);
+    starpath(cr, w - m - 12, h - m - 12, 4.5, 1.8, 4, 0);
     fill(cr, pal::gold);
   } else {
     filllinear(cr, 0, 0, w, h, pal::bone, artshade(pal::bone, 0.9));
     if (n == 1) {
-      heartpath(cr, m + 10, m + 26, 10);
+      artfont(cr, "sans", 18);
+      arttext(cr, "A", m + 10, m + 15, pal::blood, 0);
+      heartpath(cr, m + 10, m + 30, 11);
       fill(cr, pal::blood);
-      heartpath(cr, w * 0.62, h * 0.55, 34);
+      heartpath(cr, w * 0.7, h * 0.62, 30);
       fill(cr, pal::blood);
-      ellipse(cr, w * 0.52, h * 0.47, 4, 2.5, -0.6);
-      fill(cr, white, 0.7);
     } else {
-      spadepath(cr, w * 0.55, h * 0.52, 36);
+      spadepath(cr, w * 0.52, h * 0.54, 34);
       fill(cr, pal::ink);
-      ellipse(cr, w * 0.47, h * 0.45, 4, 2.5, -0.6);
+      ellipse(cr, w * 0.45, h * 0.46, 4, 2.5, -0.6);
       fill(cr, white, 0.35);
     }
   }
   cairo_restore(cr);
   polygon(cr, p);
-  inkstroke(cr, 2.5);
+  inkstroke(cr, 3);
 }
 
 // Confetti: little paper pieces in many colours, each with a thin ink line and a fold.

@@ -99,7 +99,7 @@ std::vector<uipic> uitable() {
       {"ui/optionstrack.png", 300, 30, "options volume track", "track", 0},
       {"ui/cb.png", 34, 34, "options check box", "checkbox", 0},
       {"ui/h.png", 40, 38, "options tick", "tick", 0},
-      {"ui/black.png", 200, 200, "popup backdrop tile", "black", 0},
+      {"ui/black.png", 200, 200, "popup backdrop tile [cut]", "black", 0},
       {"ui/button1.png", 300, 92, "main menu big button", "button", 1},
       {"ui/button2.png", 230, 76, "main menu corner button", "button", 2},
       {"ui/button3.png", 160, 62, "popup button", "button", 3},
@@ -117,14 +117,14 @@ std::vector<uipic> uitable() {
       {"ui/button15.png", 140, 42, "small purple button", "button", 15},
       // Main menu.
       {"ui/welcomesign.png", 460, 230, "welcome sign", "welcome", 0},
-      {"ui/rope.png", 22, 480, "rope the menu hangs from", "rope", 0},
+      {"ui/rope.png", 22, 480, "rope the menu hangs from, running off the top of the screen [cut]", "rope", 0},
       {"ui/scores2.png", 450, 300, "hall of fame table", "scores", 0},
       {"ui/scoresbar.png", 440, 32, "hall of fame row bar", "rowbar", 1},
       {"ui/createplayer.png", 330, 56, "name entry field", "namefield", 0},
       {"ui/playermenu.png", 490, 336, "player list background", "playerlist", 0},
       {"ui/bar.png", 470, 26, "player list highlight", "rowbar", 2},
       // Loading bar.
-      {"ui/loadfill.png", 260, 20, "loading bar fill, 130 frames of 2 x 20", "loadfill", 0},
+      {"ui/loadfill.png", 260, 20, "loading bar fill, 130 frames of 2 x 20 [cut]", "loadfill", 0},
       {"ui/loadbar.png", 300, 120, "loading bar frame", "loadbar", 0},
       {"ui/loadover.png", 44, 44, "loading bar head", "loadover", 0},
       // Title background.
@@ -134,11 +134,11 @@ std::vector<uipic> uitable() {
       {"bg/titlebg/c2.png", 380, 140, "title cloud", "cloud", 2},
       {"bg/titlebg/c3.png", 320, 120, "title cloud", "cloud", 3},
       {"bg/titlebg/c4.png", 520, 180, "title cloud", "cloud", 4},
-      {"bg/titlebg/e2a.png", 1000, 768, "title hills, far left", "far", 0},
-      {"bg/titlebg/e2b.png", 1100, 768, "title hills with the mansion", "far", 1},
-      {"bg/titlebg/e3a.png", 1000, 768, "title graveyard, near", "near", 0},
-      {"bg/titlebg/e3b.png", 1000, 768, "title graveyard, near", "near", 1},
-      {"bg/titlebg/e3c.png", 800, 768, "title graveyard, near", "near", 2},
+      {"bg/titlebg/e2a.png", 1000, 768, "title hills, far left [cut]", "far", 0},
+      {"bg/titlebg/e2b.png", 1100, 768, "title hills with the mansion [cut]", "far", 1},
+      {"bg/titlebg/e3a.png", 1000, 768, "title graveyard, near [cut]", "near", 0},
+      {"bg/titlebg/e3b.png", 1000, 768, "title graveyard, near [cut]", "near", 1},
+      {"bg/titlebg/e3c.png", 800, 768, "title graveyard, near [cut]", "near", 2},
   };
   for (int i = 1; i <= 20; i++)
     t.push_back({"bg/titlebg/l" + std::to_string(i) + ".png", 32, 40, "title mansion window light", "light", i});
@@ -155,8 +155,8 @@ std::vector<uipic> uitable() {
   for (int i = 0; i <= 4; i++)
     t.push_back({"map/mapstar2" + std::to_string(i) + ".png", 40, 40, "level marker", "marker", i});
   t.push_back({"map/mapstory.png", 56, 56, "story level marker", "mapstory", 0});
-  t.push_back({"map/map-ui-down.png", 1366, 104, "map bottom bar", "bardown", 0});
-  t.push_back({"map/map-ui-up.png", 1366, 96, "map top bar", "barup", 0});
+  t.push_back({"map/map-ui-down.png", 1366, 104, "map bottom bar [cut]", "bardown", 0});
+  t.push_back({"map/map-ui-up.png", 1366, 96, "map top bar [cut]", "barup", 0});
   t.push_back({"map/stage.png", 284, 164, "stage card shadow", "stageshadow", 0});
   t.push_back({"map/selector.png", 22, 22, "page dot", "selector", 0});
   t.push_back({"map/selector-full.png", 22, 22, "current page dot", "selector", 1});
@@ -166,9 +166,9 @@ std::vector<uipic> uitable() {
   t.push_back({"map/hook.png", 84, 72, "stage done check mark", "hook", 0});
   // Journey map overlay.
   t.push_back({"story/maproll.png", 200, 768, "journey map rolled up", "roll", 0});
-  t.push_back({"story/mapleft.png", 120, 768, "journey map left roll", "sheetend", 0});
-  t.push_back({"story/mapright.png", 120, 768, "journey map right roll", "sheetend", 1});
-  t.push_back({"story/mapmiddle.png", 900, 768, "journey map sheet", "sheet", 0});
+  t.push_back({"story/mapleft.png", 120, 768, "journey map left roll, joins the sheet [cut]", "sheetend", 0});
+  t.push_back({"story/mapright.png", 120, 768, "journey map right roll, joins the sheet [cut]", "sheetend", 1});
+  t.push_back({"story/mapmiddle.png", 900, 768, "journey map sheet [cut]", "sheet", 0});
   t.push_back({"story/paper.png", 440, 500, "journey note paper", "paper", 0});
   for (int j = 1; j <= 27; j++)
     t.push_back({"story/mark" + std::to_string(j) + ".png", 44, 44, "journey place mark", "mark", j});
@@ -182,20 +182,26 @@ std::vector<uipic> uitable() {
 // ---- pointer, logo, hit shapes -------------------------------------------------------------
 
 void drawcursor(cairo_t* cr) {
-  // A chunky pumpkin-orange arrow; its tip near (2, 2) is the hot spot (the picture sits 19, 25 off the mouse).
+  // A chunky pumpkin-orange arrow. The picture's top-left corner is the hot spot (the game
+  // draws it 19, 25 off the mouse); the tip sits at (3, 3) so its outline stays inside.
   cairo_new_path(cr);
-  cairo_move_to(cr, 2, 2);
-  cairo_line_to(cr, 2, 38);
-  cairo_line_to(cr, 11, 30);
-  cairo_line_to(cr, 18, 45);
-  cairo_line_to(cr, 25, 42);
-  cairo_line_to(cr, 18, 28);
-  cairo_line_to(cr, 30, 27);
+  cairo_move_to(cr, 3, 3);
+  cairo_line_to(cr, 3, 39);
+  cairo_line_to(cr, 12, 31);
+  cairo_line_to(cr, 19, 46);
+  cairo_line_to(cr, 26, 43);
+  cairo_line_to(cr, 19, 29);
+  cairo_line_to(cr, 31, 28);
   cairo_close_path(cr);
-  cairo_set_line_width(cr, 3);
-  artfilloutline(cr, artshade(pal::pumpkin, 1.3), artshade(pal::pumpkin, 0.75), 2, 45, 3);
-  cairo_move_to(cr, 6, 10);
-  cairo_line_to(cr, 6, 26);
+  cairo_save(cr);
+  cairo_path_t* shape = cairo_copy_path(cr);
+  artsoft(cr, 0, 0.9, 1.2, 1.2, pal::ink, 0.35);
+  cairo_append_path(cr, shape);
+  cairo_path_destroy(shape);
+  cairo_restore(cr);
+  artfilloutline(cr, artshade(pal::pumpkin, 1.3), artshade(pal::pumpkin, 0.75), 3, 46, 3);
+  cairo_move_to(cr, 7, 11);
+  cairo_line_to(cr, 7, 27);
   artsetcolor(cr, rgb{1, 1, 1}, 0.6);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
@@ -289,12 +295,9 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
     cairo_stroke(cr);
   };
   auto roundbutton = [&](rgb base) {
-    double r = std::fmin(w, h) / 2.0 - 5;
-    for (int i = 5; i >= 1; i--) {
-      cairo_arc(cr, w / 2.0, h / 2.0 + 3, r + i, 0, 2 * M_PI);
-      artsetcolor(cr, pal::ink, 0.08);
-      cairo_fill(cr);
-    }
+    double r = std::fmin(w, h) / 2.0 - 6;
+    cairo_arc(cr, w / 2.0, h / 2.0, r, 0, 2 * M_PI);
+    artsoft(cr, 0, 1.25, 0, 2, pal::ink, 0.5);
     cairo_arc(cr, w / 2.0, h / 2.0 + 2, r, 0, 2 * M_PI);
     artsetcolor(cr, artshade(base, 0.45));
     cairo_fill(cr);
@@ -351,8 +354,8 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
       break;
     case 8: pill(cr, m, m, w - 2 * m, h - 2 * m, pal::teal, 4); break;
     case 9: {  // buy: a gold button with a plus coin
-      pill(cr, 4, 4, w - 8, h - 8, pal::moss, 3.5);
-      double cx = w / 2.0, cy = h / 2.0 - 2;
+      pill(cr, 5, 3, w - 10, h - 10, pal::moss, 3.5, 5);
+      double cx = w / 2.0, cy = 3 + (h - 15) / 2.0;
       cairo_arc(cr, cx, cy, 12, 0, 2 * M_PI);
       artfilloutline(cr, artshade(pal::gold, 1.3), artshade(pal::gold, 0.75), cy - 12, cy + 12, 2.5);
       cairo_move_to(cr, cx - 6, cy);
@@ -364,23 +367,45 @@ void drawbutton(cairo_t* cr, int style, int w, int h) {
       cairo_stroke(cr);
       break;
     }
-    case 10: pill(cr, 5, 5, w - 10, h - 10, pal::teal, 3.5); break;
-    case 11: pill(cr, 5, 5, w - 10, h - 10, pal::plum, 4); break;
+    case 10: pill(cr, 5, 4, w - 10, h - 10, pal::teal, 3.5, 4); break;
+    case 11:  // the menu button of the top bars stands 130 pixels right of the centred heading,
+              // whose longest line ends 5 pixels right of the screen's middle: a face 126 wide
+              // keeps ten pixels clear of it
+      pill(cr, (w - 126) / 2.0, 4, 126, h - 10, pal::plum, 4, 4);
+      break;
     case 12: pill(cr, m, m, w - 2 * m, h - 2 * m, pal::pumpkin, 4.5); break;
     case 13:
     case 14:
       roundbutton(pal::pumpkin);
       arrowshape(w / 2.0 + (style == 13 ? -2 : 2), h / 2.0, 12, style == 13 ? -1 : 1);
       break;
-    default: pill(cr, 5, 5, w - 10, h - 10, pal::plum, 3.5); break;
+    case 15:  // the small purple pair (end / go on, close / next) stands 120 pixels apart: each
+              // face is 110 wide (114 with its outline) so the two never touch, and still holds
+              // a 95-pixel caption
+      pill(cr, (w - 110) / 2.0, 4, 110, h - 10, pal::plum, 3.5, 4);
+      break;
+    default: pill(cr, 5, 4, w - 10, h - 10, pal::plum, 3.5, 4); break;
   }
 }
 
 void drawfield(cairo_t* cr, int w, int h) {
-  panel(cr, 6, 4, w - 12, h - 12, 16, artmix(pal::purple, pal::night, 0.4), artshade(pal::night, 0.6),
-        artmix(pal::pumpkin, pal::gold, 0.4));
-  rivet(cr, 14, h / 2.0 - 2, 3.5);
-  rivet(cr, w - 14, h / 2.0 - 2, 3.5);
+  // The info plaque on the map bars: two lines of small text (label left, value right) over
+  // a slate, a groove between them, rivets at the ends and a small bat on the top rail.
+  board(cr, 5, 4, w - 10, h - 14, 14, artmix(pal::purple, pal::night, 0.4), 5100);
+  double cy = 4 + (h - 14) / 2.0;
+  cairo_move_to(cr, 22, cy + 1);
+  cairo_line_to(cr, w - 22, cy + 1);
+  artsetcolor(cr, pal::ink, 0.55);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  cairo_move_to(cr, 22, cy + 2.5);
+  cairo_line_to(cr, w - 22, cy + 2.5);
+  artsetcolor(cr, pal::plum, 0.4);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  rivet(cr, 13, cy, 3.5);
+  rivet(cr, w - 13, cy, 3.5);
+  bat(cr, w / 2.0, 8, 0.32);
 }
 
 void drawhelplines(cairo_t* cr, int w, int h) {
@@ -412,16 +437,16 @@ void drawhelplines(cairo_t* cr, int w, int h) {
 
 void drawtooltip(cairo_t* cr, int w, int h) {
   // Body and tail are outlined first and filled afterwards, so the seam between them vanishes.
-  double x = 6, y = 4, bw = w - 12, bh = h - 24;
+  double x = 8, y = 6, bw = w - 16, bh = h - 26;
   auto body = [&]() { artroundrect(cr, x, y, bw, bh, 24); };
   auto tail = [&]() {
     cairo_new_path(cr);
     cairo_move_to(cr, w * 0.40, y + bh - 8);
-    cairo_curve_to(cr, w * 0.40, y + bh + 6, w * 0.37, h - 8, w * 0.33, h - 4);
-    cairo_curve_to(cr, w * 0.41, h - 8, w * 0.47, y + bh + 4, w * 0.50, y + bh - 8);
+    cairo_curve_to(cr, w * 0.40, y + bh + 6, w * 0.37, h - 10, w * 0.33, h - 7);
+    cairo_curve_to(cr, w * 0.41, h - 10, w * 0.47, y + bh + 4, w * 0.50, y + bh - 8);
     cairo_close_path(cr);
   };
-  softshadow(cr, x, y, bw, bh, 24, 0.45);
+  softshadow(cr, x, y, bw, bh, 24, 0.45, 5);
   for (int pass = 0; pass < 2; pass++) {
     body();
     artsetcolor(cr, pass ? pal::bone : pal::ink);
@@ -443,10 +468,29 @@ void drawtooltip(cairo_t* cr, int w, int h) {
 }
 
 void drawhintpanel(cairo_t* cr, int w, int h) {
-  panel(cr, 8, 6, w - 16, h - 16, 26, artmix(pal::night, pal::teal, 0.25), artshade(pal::night, 0.55),
-        pal::plum);
+  // The hint and pause panel: its words fill the middle (a headline 40 pixels above the
+  // centre, three lines below it), so the decoration keeps to the rim: faint stars, a row of
+  // tiny graves along the foot and a friendly ghost peeking over the top-right corner.
+  panel(cr, 8, 6, w - 16, h - 16, 26, artmix(pal::night, pal::teal, 0.25), artshade(pal::night, 0.55), pal::plum, 5);
+  cairo_save(cr);
+  artroundrect(cr, 22, 20, w - 44, h - 44, 16);
+  cairo_clip(cr);
+  prng rnd(902);
+  for (int i = 0; i < 30; i++) {
+    artsetcolor(cr, pal::bone, rnd.range(0.06, 0.22));
+    cairo_arc(cr, rnd.range(26, w - 26), rnd.range(24, h - 30), rnd.range(0.7, 1.5), 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+  cairo_push_group(cr);
+  hill(cr, w, h, h - 28, 5, 0.4, 50, pal::night, pal::night, 0);
+  tombstone(cr, 50, h - 24, 0.3, -6, 0);
+  tombstone(cr, 70, h - 25, 0.25, 5, 1);
+  tombstone(cr, w - 56, h - 24, 0.3, 4, 2);
+  cairo_pop_group_to_source(cr);
+  cairo_paint_with_alpha(cr, 0.55);
+  cairo_restore(cr);
   cobweb(cr, 18, 16, 34, 0);
-  cobweb(cr, w - 18, 16, 34, 1);
+  ghost(cr, w - 46, 26, 0.36);
 }
 
 void drawpopup(cairo_t* cr, int w, int h) {
@@ -476,26 +520,28 @@ void drawpopup(cairo_t* cr, int w, int h) {
 }
 
 void drawheadplate(cairo_t* cr, int w, int h) {
-  // A ribbon banner: tails behind, plate in front.
+  // A ribbon banner: tails behind, plate in front. Drawn for a 78-pixel plate and scaled down
+  // in height for smaller ones, so every part keeps its place relative to the title line.
+  double k = h / 78.0;
   for (int s = -1; s <= 1; s += 2) {
-    double x0 = s < 0 ? 4 : w - 4, xi = s < 0 ? 44 : w - 44;
-    cairo_move_to(cr, xi, 22);
-    cairo_line_to(cr, x0, 26);
-    cairo_line_to(cr, x0 + -s * 14, 44);
-    cairo_line_to(cr, x0, 62);
-    cairo_line_to(cr, xi, 58);
+    double x0 = s < 0 ? 5 : w - 5, xi = s < 0 ? 44 : w - 44;
+    cairo_move_to(cr, xi, 22 * k);
+    cairo_line_to(cr, x0, 26 * k);
+    cairo_line_to(cr, x0 + -s * 14, 44 * k);
+    cairo_line_to(cr, x0, 62 * k);
+    cairo_line_to(cr, xi, 58 * k);
     cairo_close_path(cr);
-    artfilloutline(cr, artshade(pal::pumpkin, 0.85), artshade(pal::pumpkin, 0.55), 22, 62, 3.5);
+    artfilloutline(cr, artshade(pal::pumpkin, 0.85), artshade(pal::pumpkin, 0.55), 22 * k, 62 * k, 3.5);
   }
-  double x = 26, y = 8, pw = w - 52, ph = h - 22;
-  softshadow(cr, x, y, pw, ph, 18, 0.4);
-  artroundrect(cr, x, y, pw, ph, 18);
+  double x = 26, y = 8 * k, pw = w - 52, ph = h - 22 * k;
+  softshadow(cr, x, y, pw, ph, 18 * k, 0.4, 11 * k);
+  artroundrect(cr, x, y, pw, ph, 18 * k);
   artfilloutline(cr, artshade(pal::plum, 1.15), artshade(pal::purple, 0.7), y, y + ph, 4);
-  artroundrect(cr, x + 7, y + 6, pw - 14, ph - 12, 12);
+  artroundrect(cr, x + 7, y + 6 * k, pw - 14, ph - 12 * k, 12 * k);
   artsetcolor(cr, pal::gold, 0.8);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  artroundrect(cr, x + 14, y + 9, pw - 28, ph * 0.3, 8);
+  artroundrect(cr, x + 14, y + 9 * k, pw - 28, ph * 0.3, 8 * k);
   artsetcolor(cr, rgb{1, 1, 1}, 0.12);
   cairo_fill(cr);
 }
@@ -528,9 +574,10 @@ void drawcheckbox(cairo_t* cr, int w, int h) {
 }
 
 void drawtick(cairo_t* cr, int w, int h) {
-  cairo_move_to(cr, 6, h * 0.55);
-  cairo_line_to(cr, w * 0.38, h - 7);
-  cairo_curve_to(cr, w * 0.55, h * 0.5, w * 0.7, h * 0.25, w - 4, 5);
+  // The stroke is 11 pixels wide: every end stays 7 pixels inside the picture.
+  cairo_move_to(cr, 7, h * 0.55);
+  cairo_line_to(cr, w * 0.38, h - 8);
+  cairo_curve_to(cr, w * 0.55, h * 0.5, w * 0.7, h * 0.27, w - 7, 7);
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 11);
   cairo_stroke_preserve(cr);
@@ -556,6 +603,9 @@ void drawwelcome(cairo_t* cr, int w, int h) {
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
   prng rnd(55);
+  cairo_save(cr);
+  artroundrect(cr, x + 4, y + 4, bw - 8, bh - 8, 18);
+  cairo_clip(cr);
   for (int i = 0; i < 26; i++) {
     double gx = rnd.range(x + 20, x + bw - 20), gy = rnd.range(y + 10, y + bh - 10);
     cairo_move_to(cr, gx, gy);
@@ -564,6 +614,7 @@ void drawwelcome(cairo_t* cr, int w, int h) {
   artsetcolor(cr, artshade(wood, 0.6), 0.6);
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
+  cairo_restore(cr);
   // Inner dark field where the welcome line sits.
   artroundrect(cr, x + 28, y + 74, bw - 56, 56, 16);
   artfilloutline(cr, artmix(pal::purple, pal::night, 0.5), artshade(pal::night, 0.6), y + 74, y + 130, 3);
@@ -602,29 +653,39 @@ void drawrope(cairo_t* cr, int w, int h) {
   artsetcolor(cr, rgb{0.35, 0.24, 0.16});
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
-  // the knot at the bottom
-  cairo_arc(cr, w / 2.0, h - 10, 9, 0, 2 * M_PI);
-  artfilloutline(cr, rgb{0.75, 0.6, 0.4}, rgb{0.5, 0.38, 0.25}, h - 19, h - 1, 2.5);
+  // the knot at the bottom, clear of the picture's lower edge
+  cairo_arc(cr, w / 2.0, h - 12, 8.5, 0, 2 * M_PI);
+  artfilloutline(cr, rgb{0.75, 0.6, 0.4}, rgb{0.5, 0.38, 0.25}, h - 20, h - 3, 2.5);
 }
 
 void drawscores(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 14);
-  artfilloutline(cr, artshade(pal::night, 0.55), artshade(pal::purple, 0.45), 4, h - 4, 3);
-  // eight rows, 35 pixels apart, the first centred 128 pixels above the middle
-  for (int i = 0; i < 8; i++) {
-    double cy = h / 2.0 - 128 + 35 * i + 9;
-    artroundrect(cr, 12, cy - 15, w - 24, 30, 10);
-    artsetcolor(cr, i % 2 ? pal::purple : pal::plum, i % 2 ? 0.35 : 0.3);
-    cairo_fill(cr);
+  // The hall of fame board, drawn 28 pixels below the popup's middle. The game writes eight
+  // rows in the small font, row i's letters starting 135 - 35 i pixels above the popup's
+  // middle; their ink (3 to 14 pixels into the line) has its middle 35 i - 4.5 pixels below
+  // the board's top. Rank at x -193 from the middle,
+  // name from -153, points right-aligned at +137, level right-aligned at +202. Each row gets
+  // an engraved plaque centred on its letters and its rank a medal: gold, silver and bronze
+  // for the first three. The frame is narrow so all eight plaques lie clear of it.
+  double cx = w / 2.0;
+  board(cr, 4, 3, w - 8, h - 9, 12, artmix(pal::night, pal::purple, 0.45), 5101, 5);
+  for (int i = 1; i <= 8; i++) {
+    double ry = 35 * i - 4.5;
+    artroundrect(cr, 16, ry - 12, w - 32, 24, 8);
+    artsetcolor(cr, i % 2 ? pal::plum : pal::purple, i % 2 ? 0.32 : 0.26);
+    cairo_fill_preserve(cr);
+    artsetcolor(cr, pal::ink, 0.45);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    rgb medal = i == 1 ? pal::gold : i == 2 ? rgb{0.78, 0.8, 0.86} : i == 3 ? rgb{0.82, 0.5, 0.28} : pal::plum;
+    medallion(cr, cx - 193, ry, 11, medal);
   }
-  // column dividers: number | name | points | level
-  const double cols[] = {-168, 148, 212};
-  for (double cx : cols) {
-    cairo_move_to(cr, w / 2.0 + cx - 3, 12);
-    cairo_line_to(cr, w / 2.0 + cx - 3, h - 12);
+  // column dividers: name | points | level
+  for (double dx : {68.0, 148.0}) {
+    cairo_move_to(cr, cx + dx, 14);
+    cairo_line_to(cr, cx + dx, h - 14);
   }
-  artsetcolor(cr, pal::bone, 0.18);
-  cairo_set_line_width(cr, 2);
+  artsetcolor(cr, pal::gold, 0.3);
+  cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);
 }
 
@@ -645,26 +706,63 @@ void drawrowbar(cairo_t* cr, int w, int h, int style) {
 }
 
 void drawnamefield(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 14);
-  artfilloutline(cr, artshade(pal::night, 0.45), artshade(pal::purple, 0.6), 4, h - 4, 4);
-  artroundrect(cr, 8, 8, w - 16, h - 16, 10);
-  artsetcolor(cr, pal::gold, 0.55);
-  cairo_set_line_width(cr, 2);
-  cairo_stroke(cr);
-  artroundrect(cr, 12, 10, w - 24, 8, 4);
-  artsetcolor(cr, rgb{0, 0, 0}, 0.2);
+  // The name entry: a recessed writing slot; the typed name starts 140 pixels left of the
+  // middle, and a quill rests at the right end, clear of the longest name.
+  softshadow(cr, 5, 4, w - 10, h - 12, 16, 0.45, 4);
+  artroundrect(cr, 5, 4, w - 10, h - 12, 16);
+  artfilloutline(cr, rgb{0.5, 0.32, 0.22}, rgb{0.3, 0.18, 0.12}, 4, h - 8, 3.5);
+  artroundrect(cr, 12, 10, w - 24, h - 24, 10);
+  artfilloutline(cr, artshade(pal::night, 0.4), artshade(pal::purple, 0.55), 10, h - 14, 2.5);
+  artroundrect(cr, 14, 12, w - 28, 7, 4);  // the slot's inner shadow along its top
+  artsetcolor(cr, rgb{0, 0, 0}, 0.3);
   cairo_fill(cr);
+  artroundrect(cr, 16, 14, w - 32, h - 32, 8);
+  artsetcolor(cr, pal::gold, 0.5);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+  // the quill, dipped in ink
+  double qx = w - 52, qy = h / 2.0 - 2;
+  cairo_move_to(cr, qx - 10, qy + 10);
+  cairo_curve_to(cr, qx + 4, qy - 2, qx + 18, qy - 12, qx + 30, qy - 16);
+  cairo_curve_to(cr, qx + 22, qy - 4, qx + 10, qy + 4, qx - 8, qy + 12);
+  cairo_close_path(cr);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.7), qy - 16, qy + 12, 2);
+  cairo_move_to(cr, qx - 10, qy + 10);
+  cairo_line_to(cr, qx - 16, qy + 14);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  for (int k = 0; k < 4; k++) {
+    cairo_move_to(cr, qx + 2 + k * 6, qy + 3 - k * 4);
+    cairo_line_to(cr, qx + 6 + k * 6, qy - 4 - k * 4);
+  }
+  artsetcolor(cr, artshade(pal::bone, 0.6));
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  rivet(cr, 14, h / 2.0 - 3, 2.5);
 }
 
 void drawplayerlist(cairo_t* cr, int w, int h) {
-  artroundrect(cr, 4, 4, w - 8, h - 8, 16);
-  artfilloutline(cr, artshade(pal::night, 0.5), artshade(pal::purple, 0.45), 4, h - 4, 3);
-  // twelve row stripes, 26 pixels apart: row r's text runs 169 - 26 r pixels above the middle
-  for (int r = 1; r <= 12; r += 2) {
-    artroundrect(cr, 10, h / 2.0 - 169 + 26 * r - 12, w - 20, 24, 8);
-    artsetcolor(cr, pal::plum, 0.25);
+  // The player list board. The game writes up to twelve rows 26 pixels apart, row r centred
+  // 169 - 26 r pixels above the middle; the name from 231 left of the middle, the level from
+  // 36 left, the points right-aligned 229 right. Alternate rows carry a plaque; two dividers
+  // part the columns.
+  double cx = w / 2.0, cy = h / 2.0;
+  board(cr, 3, 4, w - 6, h - 10, 16, artmix(pal::night, pal::purple, 0.45), 5102);
+  for (int r = 1; r <= 12; r++) {
+    double ry = cy - 169 + 26 * r;
+    if (r % 2 == 0) continue;
+    artroundrect(cr, 12, ry - 12, w - 24, 24, 8);
+    artsetcolor(cr, pal::plum, 0.28);
     cairo_fill(cr);
   }
+  for (double dx : {-46.0, 98.0}) {
+    cairo_move_to(cr, cx + dx, 16);
+    cairo_line_to(cr, cx + dx, h - 18);
+  }
+  artsetcolor(cr, pal::gold, 0.28);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
 }
 
 void drawloadfill(cairo_t* cr, int w, int h) {
@@ -696,9 +794,12 @@ void drawloadbar(cairo_t* cr, int w, int h) {
   artroundrect(cr, 22, 13, 264, 24, 12);
   artfilloutline(cr, artshade(pal::night, 0.35), artshade(pal::purple, 0.55), 13, 37, 2.5);
   // a little graveyard hanging under the bar
-  for (int i = 0; i < 3; i++) tombstone(cr, 90 + i * 60, h - 12, 0.55, (i - 1) * 6.0, i == 1 ? 1 : 0);
-  pumpkin(cr, 40, h - 10, 0.6, true);
-  pumpkin(cr, w - 40, h - 10, 0.6, true);
+  tombstone(cr, 86, h - 12, 0.55, -7, 0);
+  tombstone(cr, 112, h - 12, 0.42, 5, 2);
+  tombstone(cr, 168, h - 12, 0.58, 3, 1);
+  tombstone(cr, 226, h - 12, 0.5, 8, 0);
+  pumpkin(cr, 40, h - 12, 0.6, true, 0.45);
+  pumpkin(cr, w - 40, h - 12, 0.6, true, 0.45);
   bat(cr, 150, 66, 0.9);
 }
 

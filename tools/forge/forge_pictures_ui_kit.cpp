@@ -9,17 +9,15 @@ void quadto(cairo_t* cr, double x1, double y1, double x2, double y2) {
   cairo_curve_to(cr, x0 + 2.0 / 3 * (x1 - x0), y0 + 2.0 / 3 * (y1 - y0), x2 + 2.0 / 3 * (x1 - x2), y2 + 2.0 / 3 * (y1 - y2), x2, y2);
 }
 
-void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha) {
-  for (int i = 6; i >= 1; i--) {
-    artroundrect(cr, x - i, y - i + 5, w + 2 * i, h + 2 * i, r + i);
-    artsetcolor(cr, pal::ink, alpha / 6);
-    cairo_fill(cr);
-  }
+void softshadow(cairo_t* cr, double x, double y, double w, double h, double r, double alpha, double reach) {
+  // Half the reach is the drop, half the blur: the shadow ends reach pixels below the shape.
+  artroundrect(cr, x + 1, y + 1, w - 2, h - 1, r);
+  artsoft(cr, 0, reach * 0.5 / 2.4, 0, reach * 0.5, pal::ink, alpha);
 }
 
-void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline) {
+void pill(cairo_t* cr, double x, double y, double w, double h, rgb base, double outline, double reach) {
   double r = h * 0.42;
-  softshadow(cr, x, y, w, h, r, 0.5);
+  softshadow(cr, x, y, w, h, r, 0.5, reach);
   // Dark rim under the face gives the button its thickness.
   artroundrect(cr, x, y + 3, w, h - 3, r);
   artsetcolor(cr, artshade(base, 0.45));
@@ -79,8 +77,8 @@ void cobweb(cairo_t* cr, double x, double y, double size, int corner) {
   cairo_restore(cr);
 }
 
-void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim) {
-  softshadow(cr, x, y, w, h, r, 0.55);
+void panel(cairo_t* cr, double x, double y, double w, double h, double r, rgb face, rgb face2, rgb rim, double reach) {
+  softshadow(cr, x, y, w, h, r, 0.55, reach);
   artroundrect(cr, x, y, w, h, r);
   artfilloutline(cr, artshade(rim, 1.25), artshade(rim, 0.7), y, y + h, 5);
   double m = std::fmin(14.0, std::fmin(w, h) * 0.12);
@@ -205,11 +203,11 @@ void tombstone(cairo_t* cr, double x, double y, double s, double tilt, int kind)
   cairo_restore(cr);
 }
 
-void pumpkin(cairo_t* cr, double x, double y, double s, bool lit) {
+void pumpkin(cairo_t* cr, double x, double y, double s, bool lit, double glow) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
   cairo_scale(cr, s, s);
-  if (lit) artglow(cr, 0, -22, 70, pal::pumpkin, 0.35);
+  if (lit && glow > 0) artglow(cr, 0, -22, 70 * glow, pal::pumpkin, 0.35);
   // stem
   cairo_move_to(cr, -3, -40);
   cairo_curve_to(cr, -2, -52, 4, -56, 10, -56);
@@ -289,60 +287,6 @@ void tree(cairo_t* cr, double x, double y, double s, uint32_t seed, rgb c) {
   cairo_restore(cr);
 }
 
-void house(cairo_t* cr, double x, double y, double s, uint32_t seed, bool lit) {
-  prng rnd(seed);
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  double lean = rnd.range(-0.08, 0.08);
-  cairo_matrix_t shear;
-  cairo_matrix_init(&shear, 1, 0, lean, 1, 0, 0);
-  cairo_transform(cr, &shear);
-  rgb wall = artmix(pal::purple, pal::night, 0.5);
-  // body
-  cairo_new_path(cr);
-  cairo_move_to(cr, -40, 0);
-  cairo_line_to(cr, -38, -70);
-  cairo_line_to(cr, 40, -74);
-  cairo_line_to(cr, 42, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(wall, 1.1), artshade(wall, 0.7), -74, 0, 3);
-  // crooked roof
-  cairo_move_to(cr, -52, -66);
-  cairo_curve_to(cr, -30, -90, -10, -120, 4, -136);
-  cairo_curve_to(cr, 14, -118, 30, -96, 54, -72);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(pal::plum, 0.8), artshade(pal::purple, 0.55), -136, -66, 3);
-  // chimney
-  cairo_rectangle(cr, 20, -112, 12, 30);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), -112, -82, 2.5);
-  // windows and a door
-  rgb win = lit ? rgb{1.0, 0.82, 0.35} : artshade(pal::night, 0.8);
-  const double wx[] = {-26, 12}, wy[] = {-58, -60};
-  for (int i = 0; i < 2; i++) {
-    if (lit) artglow(cr, wx[i] + 7, wy[i] + 9, 26, pal::gold, 0.35);
-    cairo_rectangle(cr, wx[i], wy[i], 14, 18);
-    artsetcolor(cr, win);
-    cairo_fill_preserve(cr);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
-    cairo_move_to(cr, wx[i] + 7, wy[i]);
-    cairo_line_to(cr, wx[i] + 7, wy[i] + 18);
-    cairo_move_to(cr, wx[i], wy[i] + 9);
-    cairo_line_to(cr, wx[i] + 14, wy[i] + 9);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-  }
-  cairo_move_to(cr, -8, 0);
-  cairo_line_to(cr, -8, -26);
-  cairo_arc(cr, 0, -26, 8, M_PI, 2 * M_PI);
-  cairo_line_to(cr, 8, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, artshade(pal::pumpkin, 0.5), artshade(pal::pumpkin, 0.3), -34, 0, 2.5);
-  cairo_restore(cr);
-}
-
 void bat(cairo_t* cr, double x, double y, double s) {
   cairo_save(cr);
   cairo_translate(cr, x, y);
@@ -413,25 +357,6 @@ void ghost(cairo_t* cr, double x, double y, double s) {
   cairo_restore(cr);
 }
 
-void fence(cairo_t* cr, double x0, double x1, double y, double s, rgb c) {
-  cairo_save(cr);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, x0, y - 34 * s, x1 - x0, 4 * s);
-  cairo_rectangle(cr, x0, y - 14 * s, x1 - x0, 4 * s);
-  cairo_fill(cr);
-  for (double x = x0 + 4; x < x1; x += 16 * s) {
-    double tall = 46 * s + 5 * s * std::sin(x * 0.37);
-    cairo_move_to(cr, x - 3 * s, y);
-    cairo_line_to(cr, x - 3 * s, y - tall);
-    cairo_line_to(cr, x, y - tall - 7 * s);
-    cairo_line_to(cr, x + 3 * s, y - tall);
-    cairo_line_to(cr, x + 3 * s, y);
-    cairo_close_path(cr);
-  }
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 void grass(cairo_t* cr, double x0, double x1, double w, double base, double amp, double phase, double wave, rgb c,
            uint32_t seed) {
   (void)w;
@@ -480,28 +405,64 @@ void vignette(cairo_t* cr, double w, double h, double alpha) {
   cairo_restore(cr);
 }
 
-void cloud(cairo_t* cr, double cx, double cy, double w, double h, rgb c, double alpha, uint32_t seed) {
-  prng rnd(seed);
-  cairo_push_group(cr);
-  // Puffs along an ellipse make a soft comic cloud with a flat-ish bottom.
-  int n = 7;
-  for (int i = 0; i < n; i++) {
-    double t = (i + 0.5) / n;
-    double px = cx - w / 2 + w * t;
-    double r = h * (0.32 + 0.22 * std::sin(t * M_PI)) * rnd.range(0.85, 1.15);
-    cairo_arc(cr, px, cy - r * 0.35, r, 0, 2 * M_PI);
-    cairo_close_path(cr);
-  }
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, cy - h / 2, 0, cy + h / 2);
-  rgb lo = artshade(c, 0.7);
-  cairo_pattern_add_color_stop_rgba(g, 0, std::fmin(c.r * 1.3, 1), std::fmin(c.g * 1.3, 1), std::fmin(c.b * 1.3, 1), 1);
-  cairo_pattern_add_color_stop_rgba(g, 1, lo.r, lo.g, lo.b, 1);
+void board(cairo_t* cr, double x, double y, double w, double h, double r, rgb slate, uint32_t seed, double frame) {
+  softshadow(cr, x, y, w, h, r, 0.5, 5);
+  // the wooden frame with a light bevel on its upper edge
+  artroundrect(cr, x, y, w, h, r);
+  artfilloutline(cr, rgb{0.5, 0.32, 0.22}, rgb{0.3, 0.18, 0.12}, y, y + h, 3.5);
+  artroundrect(cr, x + 2.5, y + 2.5, w - 5, h - 5, r - 2);
+  artsetcolor(cr, rgb{0.8, 0.6, 0.42}, 0.45);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  // the slate inside, darker toward its rim, a few chalk smudges
+  double m = frame;
+  artroundrect(cr, x + m, y + m, w - 2 * m, h - 2 * m, std::fmax(3, r - m));
+  cairo_path_t* inner = cairo_copy_path(cr);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x + w / 2, y + h * 0.4, 10, x + w / 2, y + h / 2, std::fmax(w, h) * 0.65);
+  cairo_pattern_add_color_stop_rgb(g, 0, slate.r * 1.25, slate.g * 1.25, slate.b * 1.25);
+  cairo_pattern_add_color_stop_rgb(g, 1, slate.r * 0.6, slate.g * 0.6, slate.b * 0.6);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  cairo_pop_group_to_source(cr);
-  cairo_paint_with_alpha(cr, alpha);
+  cairo_save(cr);
+  cairo_append_path(cr, inner);
+  cairo_clip(cr);
+  prng rnd(seed);
+  for (int i = 0; i < int(w * h / 3000); i++) {
+    double sx = rnd.range(x, x + w), sy = rnd.range(y, y + h), sr = rnd.range(6, 22);
+    cairo_save(cr);
+    cairo_translate(cr, sx, sy);
+    cairo_scale(cr, 1.8, 1);
+    cairo_arc(cr, 0, 0, sr, 0, 2 * M_PI);
+    cairo_restore(cr);
+    artsetcolor(cr, pal::bone, rnd.range(0.01, 0.035));
+    cairo_fill(cr);
+  }
+  cairo_restore(cr);
+  cairo_append_path(cr, inner);
+  artsetcolor(cr, pal::ink, 0.9);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_append_path(cr, inner);
+  cairo_path_destroy(inner);
+  cairo_new_path(cr);
+  if (m < 6) return;  // a narrow frame leaves the slate's whole face to what lies on it
+  artroundrect(cr, x + m + 3, y + m + 3, w - 2 * m - 6, h - 2 * m - 6, std::fmax(2, r - m - 2));
+  artsetcolor(cr, pal::gold, 0.45);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
+}
+
+void medallion(cairo_t* cr, double x, double y, double r, rgb c) {
+  cairo_arc(cr, x, y + 1.5, r, 0, 2 * M_PI);
+  artsetcolor(cr, pal::ink, 0.5);
+  cairo_fill(cr);
+  cairo_arc(cr, x, y, r, 0, 2 * M_PI);
+  artfilloutline(cr, artshade(c, 1.35), artshade(c, 0.7), y - r, y + r, 2);
+  cairo_arc(cr, x, y, r * 0.72, 0, 2 * M_PI);
+  artsetcolor(cr, artshade(c, 0.75), 0.6);
+  cairo_set_line_width(cr, 1.2);
+  cairo_stroke(cr);
 }
 
 }  // namespace uikit

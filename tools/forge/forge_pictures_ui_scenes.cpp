@@ -8,151 +8,6 @@ using namespace uikit;
 
 namespace {
 
-// ---- silhouettes used only by the scenes -----------------------------------------------------
-
-void church(cairo_t* cr, double x, double y, double s, rgb c) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, -70, -90, 110, 90);  // nave
-  cairo_move_to(cr, -78, -88);
-  cairo_line_to(cr, -15, -140);
-  cairo_line_to(cr, 48, -88);
-  cairo_close_path(cr);
-  cairo_rectangle(cr, 30, -170, 44, 170);  // tower
-  cairo_move_to(cr, 24, -168);
-  cairo_line_to(cr, 52, -240);
-  cairo_line_to(cr, 80, -168);
-  cairo_close_path(cr);
-  cairo_fill(cr);
-  cairo_rectangle(cr, 49, -268, 6, 30);
-  cairo_rectangle(cr, 41, -258, 22, 5);
-  cairo_fill(cr);
-  // one warm round window and a pointed one
-  artglow(cr, 52, -130, 30, pal::gold, 0.35);
-  cairo_arc(cr, 52, -130, 10, 0, 2 * M_PI);
-  artsetcolor(cr, rgb{1.0, 0.8, 0.35});
-  cairo_fill(cr);
-  cairo_move_to(cr, -30, -20);
-  cairo_line_to(cr, -30, -50);
-  cairo_line_to(cr, -22, -62);
-  cairo_line_to(cr, -14, -50);
-  cairo_line_to(cr, -14, -20);
-  cairo_close_path(cr);
-  artsetcolor(cr, rgb{1.0, 0.75, 0.3}, 0.8);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
-void castle(cairo_t* cr, double x, double y, double s, rgb c, bool lit) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  artsetcolor(cr, c);
-  cairo_rectangle(cr, -110, -110, 220, 110);
-  const double tx[] = {-120, -40, 50, 100}, th[] = {190, 260, 220, 150}, tw[] = {50, 56, 50, 40};
-  for (int i = 0; i < 4; i++) {
-    cairo_rectangle(cr, tx[i], -th[i], tw[i], th[i]);
-    cairo_move_to(cr, tx[i] - 8, -th[i]);
-    cairo_line_to(cr, tx[i] + tw[i] / 2, -th[i] - tw[i] * 1.4);
-    cairo_line_to(cr, tx[i] + tw[i] + 8, -th[i]);
-    cairo_close_path(cr);
-  }
-  for (double bx = -110; bx < 110; bx += 22) cairo_rectangle(cr, bx, -124, 12, 16);
-  cairo_fill(cr);
-  if (lit) {
-    prng rnd(313);
-    for (int i = 0; i < 9; i++) {
-      double wx = rnd.range(-110, 130), wy = -rnd.range(40, 200);
-      artglow(cr, wx, wy, 16, pal::gold, 0.4);
-      cairo_rectangle(cr, wx - 4, wy - 6, 8, 12);
-      artsetcolor(cr, rgb{1.0, 0.82, 0.38});
-      cairo_fill(cr);
-    }
-  }
-  cairo_restore(cr);
-}
-
-void lighthouse(cairo_t* cr, double x, double y, double s) {
-  cairo_save(cr);
-  cairo_translate(cr, x, y);
-  cairo_scale(cr, s, s);
-  // beam
-  cairo_move_to(cr, 0, -230);
-  cairo_line_to(cr, -420, -290);
-  cairo_line_to(cr, -420, -170);
-  cairo_close_path(cr);
-  cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, -420, 0);
-  cairo_pattern_add_color_stop_rgba(g, 0, 1, 0.92, 0.6, 0.35);
-  cairo_pattern_add_color_stop_rgba(g, 1, 1, 0.92, 0.6, 0);
-  cairo_set_source(cr, g);
-  cairo_fill(cr);
-  cairo_pattern_destroy(g);
-  cairo_move_to(cr, -30, 0);
-  cairo_line_to(cr, -20, -210);
-  cairo_line_to(cr, 20, -210);
-  cairo_line_to(cr, 30, 0);
-  cairo_close_path(cr);
-  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.6), -210, 0, 4);
-  for (int i = 0; i < 3; i++) {
-    double y0 = -40 - i * 60;
-    cairo_move_to(cr, -28 + i * 3.3, y0);
-    cairo_line_to(cr, 28 - i * 3.3, y0);
-    cairo_line_to(cr, 27 - i * 3.3, y0 - 22);
-    cairo_line_to(cr, -27 + i * 3.3, y0 - 22);
-    cairo_close_path(cr);
-    artsetcolor(cr, pal::blood);
-    cairo_fill(cr);
-  }
-  artglow(cr, 0, -230, 60, pal::gold, 0.6);
-  cairo_rectangle(cr, -18, -248, 36, 30);
-  artfilloutline(cr, rgb{1.0, 0.9, 0.5}, pal::gold, -248, -218, 3.5);
-  cairo_move_to(cr, -26, -248);
-  cairo_line_to(cr, 0, -272);
-  cairo_line_to(cr, 26, -248);
-  cairo_close_path(cr);
-  artfilloutline(cr, pal::blood, artshade(pal::blood, 0.6), -272, -248, 3.5);
-  cairo_restore(cr);
-}
-
-void mountains(cairo_t* cr, double w, double base, rgb top, rgb bottom, uint32_t seed) {
-  prng rnd(seed);
-  cairo_move_to(cr, -20, base + 200);
-  double x = -20;
-  while (x < w + 40) {
-    double pw = rnd.range(140, 260), ph = rnd.range(120, 260);
-    cairo_line_to(cr, x + pw * 0.5, base - ph);
-    cairo_line_to(cr, x + pw, base - rnd.range(0, 40));
-    x += pw;
-  }
-  cairo_line_to(cr, w + 40, base + 200);
-  cairo_close_path(cr);
-  artfilloutline(cr, top, bottom, base - 260, base + 100, 0);
-}
-
-void reeds(cairo_t* cr, double x0, double x1, double y, rgb c, uint32_t seed) {
-  prng rnd(seed);
-  artsetcolor(cr, c);
-  cairo_set_line_width(cr, 3);
-  for (double x = x0; x < x1; x += rnd.range(6, 14)) {
-    double hgt = rnd.range(40, 110), lean = rnd.range(-14, 14);
-    cairo_move_to(cr, x, y);
-    quadto(cr, x + lean * 0.2, y - hgt * 0.6, x + lean, y - hgt);
-    cairo_stroke(cr);
-    if (rnd.unit() < 0.3) {  // cattail
-      cairo_save(cr);
-      cairo_translate(cr, x + lean, y - hgt + 8);
-      cairo_scale(cr, 0.45, 1);
-      cairo_arc(cr, 0, 0, 10, 0, 2 * M_PI);
-      cairo_restore(cr);
-      artsetcolor(cr, rgb{0.35, 0.2, 0.12});
-      cairo_fill(cr);
-      artsetcolor(cr, c);
-    }
-  }
-}
-
 // ---- the title landscape --------------------------------------------------------------------
 
 void titlesky(cairo_t* cr, int w, int h, int half) {
@@ -168,48 +23,145 @@ void titlesky(cairo_t* cr, int w, int h, int half) {
   if (half == 1) moon(cr, 260, 170, 70, rgb{0.98, 0.9, 0.7});
   if (half == 0) {
     bat(cr, 180, 300, 0.8);
-    bat(cr, 230, 270, 0.6);
+    bat(cr, 236, 262, 0.6);
+    bat(cr, 640, 200, 0.5);
   }
 }
 
+// The drifting clouds: opaque comic puffs, lit from above by the moon, fitted inside their
+// pictures with room for the ink edge (the puffs rise 0.9 of the cloud's height above its
+// middle, the flat underside lies half the height below it).
 void titlecloud(cairo_t* cr, int w, int h, int n) {
-  rgb c = artmix(pal::plum, pal::sky, 0.3 + 0.1 * n);
-  cloud(cr, w / 2.0, h * 0.58, w * 0.86, h * 0.72, c, 0.85, 700 + n);
+  double ch = (h - 18) / 1.4, cw = w - 2 * (0.38 * ch + 9);
+  rgb body = artmix(pal::plum, pal::sky, 0.25 + 0.08 * n), rim = artmix(body, pal::bone, 0.4);
+  inkcloud(cr, w / 2.0, 9 + 0.9 * ch, cw, ch, artshade(body, 0.85), rim, 700 + n);
 }
 
 // The far hills run on across both pictures: x is the position in the joined landscape.
 double farcrest(double gx) { return hillheight(gx, 500, 36, 0.4, 160); }
 
+// The haunted mansion on the far hill. Its eleven window holes sit where the game switches
+// the window lights on and off: light i is drawn at (bx + 311, by + 85) of this picture with
+// a 24 x 32 pane inset by 4. The other windows glow all the time.
 void mansion(cairo_t* cr) {
-  rgb wall = artmix(pal::purple, pal::night, 0.55), roof = artshade(pal::purple, 0.55);
-  auto fillpoly = [&](std::initializer_list<double> pts, rgb c) {
+  rgb wall{0.36, 0.26, 0.42}, wall2{0.3, 0.22, 0.36}, roof{0.22, 0.14, 0.28}, trim{0.62, 0.54, 0.66};
+  auto poly = [&](std::initializer_list<double> pts) {
     auto it = pts.begin();
     cairo_move_to(cr, it[0], it[1]);
     for (size_t i = 2; i < pts.size(); i += 2) cairo_line_to(cr, it[i], it[i + 1]);
     cairo_close_path(cr);
-    artfilloutline(cr, artshade(c, 1.15), artshade(c, 0.75), 0, 500, 3);
   };
-  fillpoly({506, 500, 508, 330, 600, 326, 603, 500}, wall);   // right wing
-  fillpoly({496, 334, 552, 282, 612, 330}, roof);
-  fillpoly({300, 500, 303, 124, 514, 118, 518, 500}, wall);   // main house
-  fillpoly({286, 132, 400, 26, 530, 126}, roof);
-  fillpoly({294, 500, 298, 160, 350, 158, 352, 500}, artshade(wall, 0.9));  // left tower
-  fillpoly({288, 164, 322, 58, 358, 162}, roof);
-  // chimneys with a wisp of smoke
-  cairo_rectangle(cr, 460, 60, 20, 60);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), 60, 120, 3);
-  cloud(cr, 478, 36, 60, 24, pal::grey, 0.35, 9);
-  // the window holes where the lights come on: light i at (bx + 311, by + 85), pane inset by 4
+  auto wallpart = [&](std::initializer_list<double> pts, rgb c, double y0, double y1) {
+    poly(pts);
+    cairo_path_t* p = cairo_copy_path(cr);
+    artfilloutline(cr, artshade(c, 1.2), artshade(c, 0.72), y0, y1, 4);
+    // clapboards
+    cairo_save(cr);
+    cairo_append_path(cr, p);
+    cairo_clip(cr);
+    for (double y = y0 + 9; y < y1; y += 9) {
+      cairo_move_to(cr, 250, y);
+      cairo_line_to(cr, 660, y + 3);
+    }
+    artsetcolor(cr, pal::ink, 0.35);
+    cairo_set_line_width(cr, 1.3);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(p);
+  };
+  auto roofpart = [&](std::initializer_list<double> pts, double y0, double y1) {
+    poly(pts);
+    cairo_path_t* p = cairo_copy_path(cr);
+    artfilloutline(cr, artshade(roof, 1.5), roof, y0, y1, 4);
+    cairo_save(cr);
+    cairo_append_path(cr, p);
+    cairo_clip(cr);
+    for (double y = y0 + 8; y < y1; y += 8) {  // shingle rows, scalloped
+      for (double x = 250; x < 660; x += 10) {
+        cairo_move_to(cr, x, y);
+        cairo_arc_negative(cr, x + 5, y, 5, M_PI, 0);
+      }
+    }
+    artsetcolor(cr, pal::ink, 0.35);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    cairo_path_destroy(p);
+  };
+  double ground = farcrest(1500) + 8;
+  // chimneys behind the roofs (on the main roof's right slope and on the wing), one smoking
+  cairo_rectangle(cr, 462, 12, 18, 60);
+  artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 12, 72, 3.5);
+  cairo_rectangle(cr, 584, 262, 16, 56);
+  artfilloutline(cr, artshade(pal::grey, 1.1), artshade(pal::grey, 0.6), 262, 318, 3.5);
+  inkcloud(cr, 602, 246, 44, 12, artshade(pal::grey, 0.8), pal::grey, 9);
+  inkcloud(cr, 626, 226, 30, 9, artshade(pal::grey, 0.8), pal::grey, 10);
+  // right wing, main house, left tower: back to front
+  wallpart({512, ground + 4, 514, 330, 604, 326, 606, ground + 4}, wall2, 326, ground);
+  roofpart({500, 336, 558, 270, 618, 332}, 270, 336);
+  wallpart({344, ground + 4, 346, 80, 512, 74, 516, ground + 4}, wall, 74, ground);
+  roofpart({330, 88, 428, -6, 530, 82}, -6, 88);
+  wallpart({300, ground + 4, 302, 168, 352, 166, 354, ground + 4}, wall2, 166, ground);
+  roofpart({292, 172, 327, 54, 362, 170}, 54, 172);
+  // a finial and a weathervane bat
+  cairo_move_to(cr, 327, 54);
+  cairo_line_to(cr, 327, 34);
+  cairo_move_to(cr, 428, -6);
+  cairo_line_to(cr, 428, 0);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke(cr);
+  bat(cr, 327, 32, 0.35);
+  // trim under the eaves
+  for (double y : {82.0, 170.0, 330.0}) {
+    double x0 = y < 100 ? 346 : y < 200 ? 302 : 514, x1 = y < 100 ? 512 : y < 200 ? 352 : 604;
+    cairo_rectangle(cr, x0, y, x1 - x0, 6);
+    artfilloutline(cr, trim, artshade(trim, 0.7), y, y + 6, 2);
+  }
+  // the eleven window holes the lights fill, dark with frames and shutters
   const int bx[] = {63, 0, 58, 139, 4, 37, 140, 10, 91, 159, 238}, by[] = {0, 88, 46, 56, 159, 131, 116, 231, 225, 212, 269};
   for (int i = 0; i < 11; i++) {
     double x = bx[i] + 311 + 4, y = by[i] + 85 + 4;
+    for (int k = -1; k <= 1; k += 2) {  // shutters, one hanging crooked
+      cairo_save(cr);
+      cairo_translate(cr, k < 0 ? x - 2 : x + 26, y + 2);
+      cairo_rotate(cr, (i % 3 == 0 && k > 0) ? 0.25 : 0);
+      cairo_rectangle(cr, k < 0 ? -7 : 0, 0, 7, 28);
+      artfilloutline(cr, artshade(pal::teal, 0.7), artshade(pal::teal, 0.4), 0, 28, 2);
+      cairo_restore(cr);
+    }
     artroundrect(cr, x, y, 24, 32, 4);
-    artsetcolor(cr, artshade(pal::night, 0.6));
-    cairo_fill_preserve(cr);
-    artsetcolor(cr, pal::ink);
-    cairo_set_line_width(cr, 2.5);
-    cairo_stroke(cr);
+    artfilloutline(cr, artshade(pal::night, 0.7), artshade(pal::night, 0.4), y, y + 32, 3);
   }
+  // windows that are always lit: the attic oculus, the porch and the wing's bay
+  cairo_arc(cr, 428, 52, 11, 0, 2 * M_PI);
+  artsoft(cr, 3, 4, 0, 0, pal::gold, 0.6);
+  cairo_arc(cr, 428, 52, 11, 0, 2 * M_PI);
+  artfilloutline(cr, rgb{1.0, 0.92, 0.6}, pal::pumpkin, 41, 63, 3);
+  window(cr, 520, 350, 20, 26, true, true);
+  window(cr, 576, 412, 18, 24, true, false);
+  // the porch with its lit door and two steps
+  double dy = ground;
+  cairo_rectangle(cr, 376, dy - 78, 92, 10);
+  artfilloutline(cr, roof, artshade(roof, 0.7), dy - 78, dy - 68, 3);
+  for (double px : {382.0, 462.0}) {
+    cairo_rectangle(cr, px - 4, dy - 68, 8, 68);
+    artfilloutline(cr, trim, artshade(trim, 0.7), dy - 68, dy, 2.5);
+  }
+  cairo_move_to(cr, 398, dy);
+  cairo_line_to(cr, 398, dy - 46);
+  cairo_arc(cr, 414, dy - 46, 16, M_PI, 2 * M_PI);
+  cairo_line_to(cr, 430, dy);
+  cairo_close_path(cr);
+  artsoft(cr, 3, 5, 0, 0, pal::gold, 0.55);
+  cairo_move_to(cr, 398, dy);
+  cairo_line_to(cr, 398, dy - 46);
+  cairo_arc(cr, 414, dy - 46, 16, M_PI, 2 * M_PI);
+  cairo_line_to(cr, 430, dy);
+  cairo_close_path(cr);
+  artfilloutline(cr, rgb{1.0, 0.86, 0.45}, pal::pumpkin, dy - 62, dy, 3);
+  cairo_rectangle(cr, 388, dy - 6, 52, 7);
+  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.6), dy - 6, dy + 1, 2.5);
 }
 
 void titlefar(cairo_t* cr, int w, int h, int part) {
@@ -221,15 +173,15 @@ void titlefar(cairo_t* cr, int w, int h, int part) {
   cairo_line_to(cr, w + 10, h);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(far1, 0.85), artshade(far1, 0.6), 380, h, 0);
+  rgb bark = artmix(pal::purple, pal::ink, 0.45);
   if (part == 0) {
-    tree(cr, 160, farcrest(160) + 6, 0.9, 21, artshade(pal::purple, 0.5));
-    house(cr, 620, farcrest(620) + 4, 0.7, 31, true);
-    tree(cr, 820, farcrest(820) + 6, 0.7, 22, artshade(pal::purple, 0.5));
+    gnarledtree(cr, 150, farcrest(150) + 6, 0.75, 21, bark, 0);
+    cottage(cr, 610, farcrest(610) + 6, 0.62, 31, 5, rgb{0.42, 0.34, 0.46}, rgb{0.26, 0.16, 0.3});
+    gnarledtree(cr, 840, farcrest(840) + 6, 0.6, 22, bark, 0);
   } else {
-    mansion(cr);
-    tree(cr, 200, farcrest(1200) + 6, 1.0, 23, artshade(pal::purple, 0.5));
-    tree(cr, 760, farcrest(1760) + 6, 0.8, 24, artshade(pal::purple, 0.5));
-    house(cr, 960, farcrest(1960) + 4, 0.6, 32, false);
+    gnarledtree(cr, 200, farcrest(1200) + 6, 0.8, 23, bark, 0);
+    gnarledtree(cr, 790, farcrest(1790) + 6, 0.65, 24, bark, 0);
+    cottage(cr, 960, farcrest(1960) + 6, 0.55, 32, 1, rgb{0.4, 0.32, 0.44}, rgb{0.26, 0.16, 0.3});
   }
   rgb hillc = artmix(pal::purple, pal::night, 0.3);
   cairo_move_to(cr, -10, h);
@@ -237,25 +189,25 @@ void titlefar(cairo_t* cr, int w, int h, int part) {
   cairo_line_to(cr, w + 10, h);
   cairo_close_path(cr);
   artfilloutline(cr, artshade(hillc, 1.15), artshade(hillc, 0.55), 460, h, 3);
-  if (part == 1) {  // the mansion's door and two pumpkins, standing on the hill's crest
-    double dy = farcrest(1414) + 6;
-    cairo_move_to(cr, 398, dy);
-    cairo_line_to(cr, 398, dy - 50);
-    cairo_arc(cr, 414, dy - 50, 16, M_PI, 2 * M_PI);
-    cairo_line_to(cr, 430, dy);
-    cairo_close_path(cr);
-    artfilloutline(cr, artshade(pal::pumpkin, 0.45), artshade(pal::pumpkin, 0.25), dy - 66, dy, 3);
-    pumpkin(cr, 376, farcrest(1376) + 8, 0.45, true);
-    pumpkin(cr, 452, farcrest(1452) + 8, 0.45, true);
+  if (part == 1) {
+    mansion(cr);
+    pumpkin(cr, 370, farcrest(1370) + 8, 0.45, true);
+    pumpkin(cr, 458, farcrest(1458) + 8, 0.45, true);
+    woodfence(cr, 620, 900, farcrest(1760) + 8, 0.7, 33, artmix(pal::purple, pal::ink, 0.5));
+  } else {
+    woodfence(cr, 40, 300, farcrest(170) + 8, 0.7, 34, artmix(pal::purple, pal::ink, 0.5));
   }
-  fence(cr, part ? 620 : 40, part ? 900 : 300, farcrest(part ? 1760 : 170) + 8, 0.7, artshade(pal::ink, 1.3));
-  mist(cr, w, 560, 60, pal::plum, 0.18, 50 + part);
+  // One band of mist over the joined landscape, so it runs on across the join.
+  cairo_save(cr);
+  cairo_translate(cr, -off, 0);
+  mist(cr, 2100, 560, 60, pal::plum, 0.18, 50);
+  cairo_restore(cr);
 }
 
-// The near graveyard: props placed along the joined 2800-pixel strip.
+// The near graveyard: props placed along the joined 2800-pixel strip, in family groups.
 struct prop {
   double gx;
-  int kind;  // 0 stone, 1 cross, 2 obelisk, 3 pumpkin, 4 tree, 5 ghost
+  int kind;  // 0..2 stones, 3 pumpkin, 4 tree, 5 ghost, 6 zombie rising, 7 zombie, 8 townsfolk, 9 fleeing townsfolk
   double s;
 };
 
@@ -264,13 +216,15 @@ double nearcrest(double gx) { return hillheight(gx, 668, 30, 1.3, 120); }
 void titlenear(cairo_t* cr, int w, int h, int part) {
   double off = part * 1000;
   // Keep the stretch under the loading bar (x 480..880) and under the menu (x 1750..2250) low.
-  const prop props[] = {{60, 4, 1.25},   {170, 0, 0.9},  {240, 1, 0.8},  {330, 3, 0.9},  {410, 0, 0.7},
-                        {930, 3, 0.8},   {1010, 2, 0.9}, {1090, 0, 0.8}, {1200, 4, 1.4}, {1320, 5, 0.8},
-                        {1400, 1, 0.85}, {1480, 0, 0.75}, {1560, 3, 1.0}, {1640, 2, 0.8}, {2300, 0, 0.8},
-                        {2380, 3, 0.9},  {2450, 1, 0.9},  {2540, 4, 1.2}, {2650, 0, 0.8}, {2730, 3, 0.8}};
+  const prop props[] = {{52, 4, 1.2},    {150, 0, 0.85}, {178, 1, 0.7},  {196, 0, 0.55}, {300, 3, 0.9},
+                        {392, 6, 0.8},   {440, 0, 0.6},  {930, 3, 0.7},  {968, 2, 0.75}, {1060, 8, 0.9},
+                        {1190, 4, 1.35}, {1262, 5, 0.8}, {1330, 7, 0.95}, {1420, 1, 0.8}, {1446, 0, 0.6},
+                        {1560, 3, 1.0},  {1610, 2, 0.7}, {2290, 0, 0.75}, {2330, 1, 0.65}, {2380, 9, 0.95},
+                        {2520, 7, 1.0},  {2590, 4, 1.15}, {2690, 0, 0.8}, {2720, 3, 0.75}};
   cairo_translate(cr, -off, 0);
+  rgb bark = artmix(pal::ink, pal::night, 0.4);
   for (auto& p : props)
-    if (p.kind == 4) tree(cr, p.gx, nearcrest(p.gx) + 10, p.s, uint32_t(p.gx), artmix(pal::ink, pal::night, 0.35));
+    if (p.kind == 4) gnarledtree(cr, p.gx, nearcrest(p.gx) + 10, p.s, uint32_t(p.gx), bark, 2);
   cairo_move_to(cr, off - 10, h);
   for (double x = off - 10; x <= off + w + 10; x += 5) cairo_line_to(cr, x, nearcrest(x));
   cairo_line_to(cr, off + w + 10, h);
@@ -278,18 +232,26 @@ void titlenear(cairo_t* cr, int w, int h, int part) {
   rgb g = artmix(pal::night, pal::teal, 0.25);
   artfilloutline(cr, artshade(g, 0.95), artshade(g, 0.45), 630, h, 4);
   grass(cr, off - 10, off + w + 10, w, 668, 30, 1.3, 120, artshade(g, 0.7), 90 + part);
-  fence(cr, 1700, 1740, nearcrest(1720) + 14, 0.9, pal::ink);
+  woodfence(cr, 1690, 1750, nearcrest(1720) + 14, 0.9, 35, artmix(pal::ink, pal::night, 0.3));
+  int seed = 0;
   for (auto& p : props) {
     double y = nearcrest(p.gx) + 12;
-    if (p.kind <= 2) tombstone(cr, p.gx, y, p.s, std::sin(p.gx) * 8, p.kind);
+    seed++;
+    if (p.kind <= 2) tombstone(cr, p.gx, y, p.s, std::sin(p.gx) * 9, p.kind);
     else if (p.kind == 3) pumpkin(cr, p.gx, y + 2, p.s, true);
     else if (p.kind == 5) ghost(cr, p.gx, y - 110, p.s);
+    else if (p.kind == 6) zombie(cr, p.gx, y - 2, p.s, 200 + seed, 1, 2);
+    else if (p.kind == 7) zombie(cr, p.gx, y - 2, p.s, 200 + seed, -1, 0);
+    else if (p.kind == 8) townsfolk(cr, p.gx, y - 2, p.s, 200 + seed, 1, 0);
+    else if (p.kind == 9) townsfolk(cr, p.gx, y - 2, p.s, 200 + seed, -1, 1);
   }
 }
 
 void titlelight(cairo_t* cr, int w, int h, int n) {
   (void)n;
-  artglow(cr, w / 2.0, h / 2.0, w * 0.62, pal::gold, 0.45);
+  // The glow spills over the window frame and fades out inside the 4-pixel margin.
+  artroundrect(cr, 4, 4, 24, 32, 4);
+  artsoft(cr, 1, 1.2, 0, 0, pal::gold, 0.7);
   artroundrect(cr, 4, 4, 24, 32, 4);
   cairo_pattern_t* g = cairo_pattern_create_radial(w / 2.0, h / 2.0, 2, w / 2.0, h / 2.0, 20);
   cairo_pattern_add_color_stop_rgb(g, 0, 1.0, 0.96, 0.7);
@@ -308,234 +270,214 @@ void titlelight(cairo_t* cr, int w, int h, int n) {
   cairo_stroke(cr);
 }
 
-// ---- the nine game backgrounds ----------------------------------------------------------------
-
-struct scene {
-  rgb skytop, skybottom, glow;
-  double moonx, moony, moonr;
-  rgb moonc;
-  rgb far, nearc;
-  int theme;
-};
-
-void sidetrees(cairo_t* cr, int w, double y, rgb c, uint32_t seed) {
-  tree(cr, 70, y + 40, 2.1, seed, c);
-  tree(cr, w - 80, y + 40, 2.2, seed + 1, c);
-}
-
-void gamebg(cairo_t* cr, int w, int h, int n) {
-  static const scene scenes[9] = {
-      // 1 graveyard hills under a purple dusk
-      {{0.10, 0.07, 0.25}, {0.52, 0.28, 0.52}, pal::plum, 1120, 130, 60, {0.98, 0.93, 0.78}, {0.24, 0.14, 0.36},
-       {0.14, 0.10, 0.24}, 1},
-      // 2 pumpkin patch at sunset
-      {{0.16, 0.08, 0.28}, {0.86, 0.45, 0.22}, pal::pumpkin, 240, 150, 70, {1.0, 0.86, 0.55}, {0.34, 0.16, 0.28},
-       {0.20, 0.11, 0.18}, 2},
-      // 3 misty swamp
-      {{0.05, 0.12, 0.20}, {0.20, 0.48, 0.48}, pal::teal, 1150, 120, 48, {0.85, 0.98, 0.9}, {0.10, 0.26, 0.30},
-       {0.06, 0.16, 0.18}, 3},
-      // 4 the crooked village
-      {{0.05, 0.07, 0.24}, {0.26, 0.30, 0.56}, pal::sky, 200, 120, 56, {0.98, 0.95, 0.8}, {0.14, 0.14, 0.34},
-       {0.09, 0.08, 0.22}, 4},
-      // 5 the whispering forest
-      {{0.06, 0.12, 0.16}, {0.22, 0.42, 0.36}, pal::mint, 1180, 140, 52, {0.92, 1.0, 0.88}, {0.10, 0.22, 0.20},
-       {0.06, 0.13, 0.12}, 5},
-      // 6 the old church
-      {{0.14, 0.06, 0.22}, {0.58, 0.30, 0.46}, pal::plum, 230, 130, 58, {1.0, 0.9, 0.8}, {0.26, 0.12, 0.30},
-       {0.15, 0.08, 0.20}, 6},
-      // 7 mountain pass and the castle
-      {{0.04, 0.08, 0.26}, {0.30, 0.40, 0.66}, pal::sky, 1130, 110, 54, {0.95, 0.96, 1.0}, {0.14, 0.18, 0.38},
-       {0.08, 0.10, 0.24}, 7},
-      // 8 the stormy coast
-      {{0.04, 0.10, 0.22}, {0.18, 0.44, 0.56}, pal::teal, 300, 140, 62, {0.98, 0.96, 0.85}, {0.08, 0.22, 0.34},
-       {0.10, 0.10, 0.18}, 8},
-      // 9 the blood moon over the last tower
-      {{0.12, 0.04, 0.16}, {0.60, 0.18, 0.26}, pal::blood, 683, 150, 96, {1.0, 0.55, 0.35}, {0.26, 0.08, 0.20},
-       {0.14, 0.05, 0.12}, 9},
-  };
-  const scene& s = scenes[n - 1];
-  sky(cr, w, h, s.skytop, s.skybottom, 1000 + n * 17, 320, h * 0.6);
-  artglow(cr, w / 2.0, h * 0.95, w * 0.6, s.glow, 0.25);
-  moon(cr, s.moonx, s.moony, s.moonr, s.moonc);
-  bat(cr, s.moonx - 90, s.moony + 40, 0.9);
-  bat(cr, s.moonx + 70, s.moony + 70, 0.6);
-  prng rnd(n * 101);
-  for (int i = 0; i < 3; i++) cloud(cr, rnd.range(100, w - 100), rnd.range(60, 260), rnd.range(220, 380), 70,
-                                    artmix(s.skytop, s.glow, 0.35), 0.35, n * 13 + i);
-  double horizon = 560;
-  if (n == 7) mountains(cr, w, horizon, artmix(s.far, s.skybottom, 0.45), s.far, 70);
-  if (n == 8) {  // the sea, with the moon's path on it
-    cairo_rectangle(cr, 0, horizon - 40, w, h);
-    artfilloutline(cr, artmix(s.far, pal::teal, 0.4), artshade(s.far, 0.6), horizon - 40, h, 0);
-    for (int i = 0; i < 26; i++) {
-      double y = horizon - 30 + i * 9, hw = 20 + i * 4;
-      artsetcolor(cr, s.moonc, 0.35 - i * 0.01);
-      cairo_rectangle(cr, s.moonx - hw / 2 + rnd.range(-10, 10), y, hw, 2.5);
-      cairo_fill(cr);
-    }
-  }
-  // the far hills
-  if (n != 8) hill(cr, w, h, horizon, 40, n * 0.9, 190, artmix(s.far, s.skybottom, 0.2), artshade(s.far, 0.7), 0);
-  switch (n) {
-    case 1:
-      for (int i = 0; i < 9; i++) {
-        double x = 40 + i * 160 + rnd.range(-30, 30);
-        tombstone(cr, x, hillheight(x, horizon, 40, 0.9, 190) + 8, 0.55, rnd.range(-8, 8), i % 3);
-      }
-      break;
-    case 2:
-      fence(cr, 0, w, hillheight(600, horizon, 40, 1.8, 190) + 22, 0.7, artshade(s.far, 0.6));
-      break;
-    case 3:
-      mist(cr, w, horizon, 70, pal::mint, 0.25, 303);
-      break;
-    case 4:
-      for (int i = 0; i < 7; i++) {
-        double x = 120 + i * 190;
-        house(cr, x, hillheight(x, horizon, 40, 3.6, 190) + 12, 0.6 + 0.1 * (i % 3), 400 + i, i % 2 == 0);
-      }
-      break;
-    case 5:
-      cairo_push_group(cr);
-      for (int i = 0; i < 14; i++) {
-        double x = 30 + i * 100 + rnd.range(-20, 20);
-        tree(cr, x, hillheight(x, horizon, 40, 4.5, 190) + 14, rnd.range(0.8, 1.3), 500 + i,
-             artmix(s.far, pal::ink, 0.3));
-      }
-      cairo_pop_group_to_source(cr);
-      cairo_paint_with_alpha(cr, 0.6);
-      break;
-    case 6: church(cr, 1020, hillheight(1020, horizon, 40, 5.4, 190) + 10, 1.0, artshade(s.far, 0.7)); break;
-    case 7: castle(cr, 420, horizon - 30, 0.9, artshade(s.far, 0.6), true); break;
-    case 8:
-      cairo_move_to(cr, 1000, horizon + 60);
-      cairo_curve_to(cr, 1060, horizon - 10, 1100, horizon - 30, 1180, horizon - 28);
-      cairo_curve_to(cr, 1260, horizon - 30, 1320, horizon - 10, w + 10, horizon - 20);
-      cairo_line_to(cr, w + 10, horizon + 120);
-      cairo_close_path(cr);
-      artfilloutline(cr, artmix(s.far, pal::grey, 0.3), artshade(s.far, 0.6), horizon - 30, horizon + 120, 3);
-      lighthouse(cr, 1160, horizon - 24, 0.9);
-      break;
-    case 9:
-      castle(cr, 683, hillheight(683, horizon, 40, 8.1, 190) + 20, 0.8, artshade(s.far, 0.5), true);
-      for (int i = 0; i < 7; i++) bat(cr, rnd.range(300, 1060), rnd.range(200, 400), rnd.range(0.5, 1.0));
-      break;
-  }
-  // the near ground, lower in the middle and rising at the sides
-  cairo_move_to(cr, -10, h);
-  for (double x = -10; x <= w + 10; x += 5) {
-    double side = std::pow(std::fabs(x - w / 2.0) / (w / 2.0), 3);
-    cairo_line_to(cr, x, 700 - side * 150 + 10 * std::sin(x / 60 + n));
-  }
-  cairo_line_to(cr, w + 10, h);
-  cairo_close_path(cr);
-  artfilloutline(cr, artmix(s.nearc, s.far, 0.6), artshade(s.nearc, 0.55), 550, h, 4);
-  auto groundy = [&](double x) {
-    double side = std::pow(std::fabs(x - w / 2.0) / (w / 2.0), 3);
-    return 700 - side * 150 + 10 * std::sin(x / 60 + n);
-  };
-  rgb propc = artshade(s.nearc, 0.6);
-  switch (n) {
-    case 1:
-      sidetrees(cr, w, groundy(70), propc, 11);
-      tombstone(cr, 190, groundy(190) + 10, 1.0, -6, 0);
-      tombstone(cr, 250, groundy(250) + 10, 0.8, 4, 1);
-      tombstone(cr, w - 200, groundy(w - 200) + 10, 1.0, 5, 2);
-      pumpkin(cr, w - 260, groundy(w - 260) + 8, 0.8, true);
-      break;
-    case 2:
-      for (int i = 0; i < 4; i++) {
-        pumpkin(cr, 40 + i * 70, groundy(40 + i * 70) + 10, 1.1 - i * 0.15, i % 2 == 0);
-        pumpkin(cr, w - 40 - i * 70, groundy(w - 40 - i * 70) + 10, 1.1 - i * 0.15, i % 2 == 1);
-      }
-      tree(cr, w - 160, groundy(w - 160) + 20, 1.6, 77, propc);
-      break;
-    case 3:
-      reeds(cr, 0, 260, h - 20, artshade(s.nearc, 0.8), 31);
-      reeds(cr, w - 260, w, h - 20, artshade(s.nearc, 0.8), 32);
-      sidetrees(cr, w, groundy(70), propc, 33);
-      mist(cr, w, h - 60, 80, pal::mint, 0.2, 34);
-      break;
-    case 4:
-      house(cr, 110, groundy(110) + 14, 1.5, 41, true);
-      house(cr, w - 120, groundy(w - 120) + 14, 1.6, 42, true);
-      pumpkin(cr, 240, groundy(240) + 8, 0.7, true);
-      break;
-    case 5:
-      sidetrees(cr, w, groundy(70), propc, 51);
-      tree(cr, 210, groundy(210) + 20, 1.3, 52, propc);
-      ghost(cr, w - 230, 470, 0.9);
-      ghost(cr, 250, 420, 0.6);
-      break;
-    case 6:
-      tombstone(cr, 90, groundy(90) + 10, 1.2, -5, 1);
-      tombstone(cr, 170, groundy(170) + 10, 0.9, 6, 0);
-      tombstone(cr, w - 100, groundy(w - 100) + 10, 1.2, 4, 0);
-      tombstone(cr, w - 180, groundy(w - 180) + 10, 0.9, -4, 2);
-      fence(cr, 200, 330, groundy(265) + 10, 0.9, pal::ink);
-      break;
-    case 7:
-      sidetrees(cr, w, groundy(70), propc, 71);
-      pumpkin(cr, w - 220, groundy(w - 220) + 8, 0.8, true);
-      break;
-    case 8:
-      reeds(cr, 0, 220, h - 10, artshade(s.nearc, 0.9), 81);
-      tree(cr, 90, groundy(90) + 20, 1.8, 82, propc);
-      tombstone(cr, w - 140, groundy(w - 140) + 10, 1.0, 8, 1);
-      break;
-    case 9:
-      sidetrees(cr, w, groundy(70), propc, 91);
-      pumpkin(cr, 220, groundy(220) + 8, 0.9, true);
-      pumpkin(cr, w - 230, groundy(w - 230) + 8, 0.9, true);
-      break;
-  }
-  vignette(cr, w, h, 0.55);
-  // Calm the middle a touch so the cards stand out.
-  cairo_save(cr);
-  cairo_translate(cr, w / 2.0, h / 2.0);
-  cairo_scale(cr, 1.6, 1);
-  artglow(cr, 0, 0, 360, artshade(s.far, 0.5), 0.25);
-  cairo_restore(cr);
-}
-
 // ---- shop -----------------------------------------------------------------------------------
 
+// A shelf board with its clutter: bottles, jars, books and candles of every shape, never two
+// alike side by side. x0..x1 is the board, y its top.
+void shopshelf(cairo_t* cr, double x0, double x1, double y, uint32_t seed) {
+  prng rnd(seed);
+  for (double x = x0 + 10; x < x1 - 26;) {
+    int kind = int(rnd.next() % 6);
+    rgb c = kind % 3 == 0 ? pal::mint : kind % 3 == 1 ? pal::pumpkin : pal::plum;
+    if (rnd.unit() < 0.25) c = pal::blood;
+    double used = 0;
+    if (kind == 0 || kind == 1) {  // a round flask or a tall bottle, glowing a little
+      double bw = kind == 0 ? rnd.range(24, 32) : rnd.range(14, 20), bh = kind == 0 ? bw : rnd.range(40, 56);
+      double cx = x + bw / 2;
+      artglow(cr, cx, y - bh * 0.4, bw * 1.1, c, 0.22);
+      if (kind == 0) {
+        cairo_arc(cr, cx, y - bw / 2, bw / 2, 0, 2 * M_PI);
+        cairo_rectangle(cr, cx - 4, y - bw - 10, 8, 12);
+      } else {
+        artroundrect(cr, x, y - bh, bw, bh, 5);
+        cairo_rectangle(cr, cx - 3.5, y - bh - 12, 7, 13);
+      }
+      cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+      artfilloutline(cr, artshade(c, 1.25), artshade(c, 0.6), y - bh - 12, y, 3);
+      cairo_rectangle(cr, cx - 4.5, y - bh - (kind == 0 ? 0 : 16) - (kind == 0 ? 13 : 0), 9, 5);
+      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - bh - 18, y - bh, 2);
+      artroundrect(cr, cx - bw * 0.3, y - bh * 0.8, 3.5, bh * 0.4, 1.5);
+      artsetcolor(cr, rgb{1, 1, 1}, 0.4);
+      cairo_fill(cr);
+      used = bw;
+    } else if (kind == 2) {  // a row of leaning books
+      int n = 2 + int(rnd.next() % 3);
+      for (int i = 0; i < n; i++) {
+        double bh = rnd.range(34, 46), bw = rnd.range(8, 12);
+        cairo_save(cr);
+        cairo_translate(cr, x + i * 11 + bw / 2, y);
+        cairo_rotate(cr, i == n - 1 ? 0.18 : 0);
+        cairo_rectangle(cr, -bw / 2, -bh, bw, bh);
+        rgb bc = i % 3 == 0 ? artshade(pal::blood, 0.8) : i % 3 == 1 ? artshade(pal::teal, 0.8) : artshade(pal::purple, 1.1);
+        artfilloutline(cr, artshade(bc, 1.2), artshade(bc, 0.7), -bh, 0, 2.5);
+        cairo_move_to(cr, -bw / 2 + 2, -bh * 0.75);
+        cairo_line_to(cr, bw / 2 - 2, -bh * 0.75);
+        artsetcolor(cr, pal::gold, 0.9);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+      }
+      used = n * 11 + 6;
+    } else if (kind == 3) {  // a candle with a drip
+      cairo_rectangle(cr, x, y - 30, 12, 30);
+      artfilloutline(cr, pal::bone, artshade(pal::bone, 0.75), y - 30, y, 2.5);
+      artglow(cr, x + 6, y - 40, 22, pal::gold, 0.5);
+      cairo_move_to(cr, x + 6, y - 44);
+      cairo_curve_to(cr, x + 11, y - 36, x + 1, y - 36, x + 6, y - 44);
+      artsetcolor(cr, rgb{1.0, 0.85, 0.4});
+      cairo_fill(cr);
+      used = 14;
+    } else if (kind == 4) {  // a jar of eyeballs looking around
+      artroundrect(cr, x, y - 34, 28, 34, 6);
+      artfilloutline(cr, artmix(pal::mint, pal::bone, 0.6), artshade(pal::mint, 0.6), y - 34, y, 3);
+      for (int i = 0; i < 3; i++) {
+        double ex = x + 7 + i * 7, ey = y - 10 - (i % 2) * 10;
+        cairo_arc(cr, ex, ey, 4.5, 0, 2 * M_PI);
+        artfilloutline(cr, pal::bone, pal::bone, ey - 4, ey + 4, 1.2);
+        cairo_arc(cr, ex + rnd.range(-1.5, 1.5), ey + rnd.range(-1, 1), 1.8, 0, 2 * M_PI);
+        artsetcolor(cr, i == 1 ? pal::teal : pal::ink);
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, x - 2, y - 40, 32, 7);
+      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - 40, y - 33, 2.5);
+      used = 30;
+    } else {  // a small pumpkin or a crystal ball on a stand
+      if (rnd.unit() < 0.5) {
+        pumpkin(cr, x + 16, y, 0.42, rnd.unit() < 0.5, 0.5);
+      } else {
+        artglow(cr, x + 16, y - 22, 26, pal::plum, 0.5);
+        cairo_arc(cr, x + 16, y - 20, 13, 0, 2 * M_PI);
+        artfilloutline(cr, artmix(pal::plum, pal::bone, 0.5), pal::purple, y - 33, y - 7, 3);
+        cairo_move_to(cr, x + 6, y);
+        cairo_line_to(cr, x + 10, y - 9);
+        cairo_line_to(cr, x + 22, y - 9);
+        cairo_line_to(cr, x + 26, y);
+        cairo_close_path(cr);
+        artfilloutline(cr, pal::gold, artshade(pal::gold, 0.6), y - 9, y, 2.5);
+      }
+      used = 34;
+    }
+    x += used + rnd.range(6, 20);
+  }
+  cairo_rectangle(cr, x0, y, x1 - x0, 14);
+  artfilloutline(cr, rgb{0.58, 0.38, 0.24}, rgb{0.36, 0.22, 0.14}, y, y + 14, 3.5);
+  for (double bx : {x0 + 24, x1 - 24}) {  // brackets
+    cairo_move_to(cr, bx - 6, y + 14);
+    cairo_line_to(cr, bx + 6, y + 14);
+    cairo_line_to(cr, bx, y + 32);
+    cairo_close_path(cr);
+    artfilloutline(cr, rgb{0.5, 0.32, 0.2}, rgb{0.3, 0.18, 0.1}, y + 14, y + 32, 2.5);
+  }
+}
+
 void shopbg(cairo_t* cr, int w, int h) {
-  // Wall of purple planks.
+  // The back wall: upright planks, a darker wainscot below a rail.
   rgb wood = artmix(pal::purple, rgb{0.42, 0.25, 0.16}, 0.45);
   cairo_rectangle(cr, 0, 0, w, h);
   artfilloutline(cr, artshade(wood, 0.95), artshade(wood, 0.55), 0, h, 0);
   prng rnd(2100);
-  for (double x = 0; x < w; x += 74) {
+  for (double x = rnd.range(0, 30); x < w; x += rnd.range(60, 84)) {
     cairo_move_to(cr, x, 0);
-    cairo_line_to(cr, x + rnd.range(-3, 3), h);
+    cairo_line_to(cr, x + rnd.range(-2, 2), h);
   }
   artsetcolor(cr, pal::ink, 0.35);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  for (int i = 0; i < 140; i++) {
+  for (int i = 0; i < 90; i++) {  // grain and knots
     double x = rnd.range(0, w), y = rnd.range(0, h);
     cairo_move_to(cr, x, y);
-    cairo_line_to(cr, x + rnd.range(-2, 2), y + rnd.range(30, 90));
+    cairo_curve_to(cr, x + 2, y + 20, x - 2, y + 40, x + rnd.range(-2, 2), y + rnd.range(50, 90));
   }
   artsetcolor(cr, artshade(wood, 0.6), 0.45);
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
-  // A window with the moon, top left; a warm lantern glow top right.
-  double wx = 60, wy = 40, ww = 150, wh = 170;
+  cairo_rectangle(cr, 0, 470, w, h - 470);
+  artsetcolor(cr, pal::ink, 0.22);
+  cairo_fill(cr);
+  cairo_rectangle(cr, -10, 462, w + 20, 12);
+  artfilloutline(cr, rgb{0.56, 0.36, 0.22}, rgb{0.36, 0.22, 0.14}, 462, 474, 3);
+  // ceiling beams with bunches of herbs and garlic hanging
+  cairo_rectangle(cr, -10, -10, w + 20, 34);
+  artfilloutline(cr, rgb{0.4, 0.26, 0.18}, rgb{0.24, 0.14, 0.1}, -10, 24, 4);
+  const double hangs[] = {60, 250, 420, 960, 1120, 1300};
+  for (int i = 0; i < 6; i++) {
+    double hx = hangs[i], len = rnd.range(30, 60);
+    cairo_move_to(cr, hx, 24);
+    cairo_line_to(cr, hx, 24 + len);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    for (int k = 0; k < 4; k++) {
+      double lx = hx + (k - 1.5) * 6, ly = 24 + len + 8 + (k % 2) * 5;
+      cairo_save(cr);
+      cairo_translate(cr, lx, ly);
+      cairo_scale(cr, 5, i % 2 ? 6 : 9);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+      cairo_restore(cr);
+      artfilloutline(cr, i % 2 ? pal::bone : pal::moss, i % 2 ? artshade(pal::bone, 0.7) : artshade(pal::moss, 0.6),
+                     ly - 9, ly + 9, 2);
+    }
+  }
+  // The carved sign board behind the shop's name, lanterns hanging at its ends.
+  double sx = w / 2.0, sy = 46;
+  for (int k = -1; k <= 1; k += 2) {
+    cairo_move_to(cr, sx + k * 170, 24);
+    cairo_line_to(cr, sx + k * 170, sy - 22);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+  }
+  cairo_move_to(cr, sx - 210, sy - 24);
+  cairo_line_to(cr, sx + 210, sy - 24);
+  cairo_line_to(cr, sx + 228, sy);
+  cairo_line_to(cr, sx + 210, sy + 26);
+  cairo_line_to(cr, sx - 210, sy + 26);
+  cairo_line_to(cr, sx - 228, sy);
+  cairo_close_path(cr);
+  artsoft(cr, 0, 3, 0, 4, pal::ink, 0.55);
+  cairo_move_to(cr, sx - 210, sy - 24);
+  cairo_line_to(cr, sx + 210, sy - 24);
+  cairo_line_to(cr, sx + 228, sy);
+  cairo_line_to(cr, sx + 210, sy + 26);
+  cairo_line_to(cr, sx - 210, sy + 26);
+  cairo_line_to(cr, sx - 228, sy);
+  cairo_close_path(cr);
+  artfilloutline(cr, rgb{0.36, 0.22, 0.3}, rgb{0.2, 0.12, 0.18}, sy - 24, sy + 26, 4);
+  artroundrect(cr, sx - 196, sy - 16, 392, 34, 8);
+  artsetcolor(cr, pal::gold, 0.7);
+  cairo_set_line_width(cr, 2);
+  cairo_stroke(cr);
+  for (int k = -1; k <= 1; k += 2) {
+    bat(cr, sx + k * 150, sy + 1, 0.45);
+    double lx = sx + k * 250, ly = sy + 6;
+    artglow(cr, lx, ly, 70, pal::gold, 0.45);
+    cairo_move_to(cr, lx, 24);
+    cairo_line_to(cr, lx, ly - 22);
+    artsetcolor(cr, pal::ink);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    artroundrect(cr, lx - 11, ly - 20, 22, 32, 5);
+    artfilloutline(cr, rgb{1.0, 0.9, 0.55}, pal::pumpkin, ly - 20, ly + 12, 3);
+    cairo_rectangle(cr, lx - 14, ly - 24, 28, 6);
+    cairo_rectangle(cr, lx - 14, ly + 10, 28, 6);
+    artfilloutline(cr, pal::grey, artshade(pal::grey, 0.5), ly - 24, ly + 16, 2.5);
+  }
+  // The round window on the left with the moon and a bat, curtains drawn aside.
+  double wx = 40, wy = 110, ww = 170, wh = 200;
   cairo_save(cr);
-  artroundrect(cr, wx, wy, ww, wh, 70);
+  artroundrect(cr, wx, wy, ww, wh, 80);
   cairo_clip(cr);
-  sky(cr, 400, 260, rgb{0.06, 0.08, 0.25}, rgb{0.3, 0.22, 0.5}, 77, 40, 200);
-  moon(cr, wx + 95, wy + 70, 30, pal::bone);
-  bat(cr, wx + 50, wy + 110, 0.7);
+  sky(cr, 400, 400, rgb{0.06, 0.08, 0.25}, rgb{0.3, 0.22, 0.5}, 77, 40, 300);
+  moon(cr, wx + 108, wy + 76, 32, pal::bone);
+  bat(cr, wx + 52, wy + 120, 0.7);
+  hill(cr, 260, wy + wh, wy + wh - 30, 8, 1, 40, pal::purple, artshade(pal::purple, 0.6), 0);
   cairo_restore(cr);
-  artroundrect(cr, wx, wy, ww, wh, 70);
+  artroundrect(cr, wx, wy, ww, wh, 80);
   artsetcolor(cr, pal::ink);
-  cairo_set_line_width(cr, 10);
+  cairo_set_line_width(cr, 12);
   cairo_stroke_preserve(cr);
   artsetcolor(cr, rgb{0.5, 0.32, 0.2});
-  cairo_set_line_width(cr, 5);
+  cairo_set_line_width(cr, 6);
   cairo_stroke(cr);
   cairo_move_to(cr, wx + ww / 2, wy);
   cairo_line_to(cr, wx + ww / 2, wy + wh);
@@ -544,60 +486,124 @@ void shopbg(cairo_t* cr, int w, int h) {
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 5);
   cairo_stroke(cr);
-  // lantern
-  double lx = w - 150, ly = 150;
-  artglow(cr, lx, ly, 220, pal::gold, 0.35);
-  cairo_move_to(cr, lx, 0);
-  cairo_line_to(cr, lx, ly - 40);
+  for (int k = 0; k < 2; k++) {  // curtains gathered at the sides
+    double cx = k ? wx + ww + 8 : wx - 8, dir = k ? 1 : -1;
+    cairo_move_to(cr, cx - dir * 30, wy - 14);
+    cairo_curve_to(cr, cx - dir * 10, wy + 60, cx - dir * 24, wy + 140, cx, wy + wh + 20);
+    cairo_line_to(cr, cx + dir * 18, wy + wh + 20);
+    cairo_curve_to(cr, cx + dir * 14, wy + 120, cx + dir * 20, wy + 40, cx + dir * 16, wy - 14);
+    cairo_close_path(cr);
+    artfilloutline(cr, artshade(pal::blood, 1.1), artshade(pal::blood, 0.55), wy - 14, wy + wh + 20, 3.5);
+  }
+  cairo_rectangle(cr, wx - 40, wy - 22, ww + 80, 10);
+  artfilloutline(cr, pal::gold, artshade(pal::gold, 0.6), wy - 22, wy - 12, 2.5);
+  // shelves on the left wall under the window, and the tall case behind the keeper
+  shopshelf(cr, 0, 230, 392, 2201);
+  shopshelf(cr, 0, 230, 504, 2202);  // the till stands on the counter just below this one
+  cairo_rectangle(cr, 1090, 110, 276, 500);
+  artfilloutline(cr, rgb{0.42, 0.26, 0.18}, rgb{0.26, 0.16, 0.1}, 110, 610, 5);
+  cairo_rectangle(cr, 1104, 124, 248, 480);
+  artsetcolor(cr, pal::ink, 0.45);
+  cairo_fill(cr);
+  shopshelf(cr, 1100, 1356, 230, 2203);
+  shopshelf(cr, 1100, 1356, 350, 2204);
+  // a stuffed crow and a clock on top of the case
+  cairo_save(cr);
+  cairo_translate(cr, 1150, 108);
+  cairo_move_to(cr, -16, 0);
+  cairo_curve_to(cr, -14, -20, 10, -26, 16, -14);
+  cairo_line_to(cr, 28, -12);
+  cairo_line_to(cr, 16, -6);
+  cairo_curve_to(cr, 14, 2, -6, 4, -16, 0);
+  cairo_line_to(cr, -28, 4);
+  cairo_close_path(cr);
+  artsetcolor(cr, pal::ink);
+  cairo_fill(cr);
+  cairo_arc(cr, 8, -16, 2.4, 0, 2 * M_PI);
+  artsetcolor(cr, pal::gold);
+  cairo_fill(cr);
+  cairo_restore(cr);
+  cairo_arc(cr, 1290, 78, 24, 0, 2 * M_PI);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.75), 54, 102, 4);
+  cairo_move_to(cr, 1290, 78);
+  cairo_line_to(cr, 1290, 62);
+  cairo_move_to(cr, 1290, 78);
+  cairo_line_to(cr, 1301, 82);
   artsetcolor(cr, pal::ink);
   cairo_set_line_width(cr, 3);
   cairo_stroke(cr);
-  artroundrect(cr, lx - 24, ly - 40, 48, 70, 10);
-  artfilloutline(cr, rgb{1.0, 0.88, 0.5}, pal::pumpkin, ly - 40, ly + 30, 4);
-  cairo_rectangle(cr, lx - 30, ly - 46, 60, 10);
-  cairo_rectangle(cr, lx - 30, ly + 28, 60, 10);
-  artfilloutline(cr, pal::grey, artshade(pal::grey, 0.5), ly - 46, ly + 38, 3);
-  // Shelves with jars and potions down both sides (left of the item grid, right of the plants).
-  auto shelf = [&](double x0, double x1, double y) {
-    for (double x = x0 + 14; x < x1 - 20; x += rnd.range(30, 44)) {
-      double bh = rnd.range(30, 60), bw = rnd.range(18, 30);
-      rgb c = rnd.unit() < 0.33 ? pal::mint : rnd.unit() < 0.5 ? pal::pumpkin : pal::plum;
-      artglow(cr, x + bw / 2, y - bh / 2, bw * 1.2, c, 0.25);
-      artroundrect(cr, x, y - bh, bw, bh, 7);
-      cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + bw, 0);
-      cairo_pattern_add_color_stop_rgba(g, 0, c.r, c.g, c.b, 0.95);
-      cairo_pattern_add_color_stop_rgba(g, 1, c.r * 0.6, c.g * 0.6, c.b * 0.6, 0.95);
-      cairo_set_source(cr, g);
-      cairo_fill_preserve(cr);
-      cairo_pattern_destroy(g);
-      artsetcolor(cr, pal::ink);
-      cairo_set_line_width(cr, 3);
-      cairo_stroke(cr);
-      cairo_rectangle(cr, x + bw * 0.3, y - bh - 8, bw * 0.4, 9);
-      artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.4, 0.26, 0.16}, y - bh - 8, y - bh + 1, 2.5);
-      artroundrect(cr, x + 4, y - bh + 6, 4, bh * 0.5, 2);
-      artsetcolor(cr, rgb{1, 1, 1}, 0.35);
-      cairo_fill(cr);
+  cobweb(cr, 1090, 110, 60, 0);
+  cobweb(cr, 0, 24, 90, 0);
+  // The shopkeeper behind the counter on the right, holding up his best potion. The plant
+  // offers stand in a column from x 985 to 1081 and a 1024-pixel screen shows this picture
+  // only up to x 1195, so he stands just right of the column, his face in view on every screen.
+  shopkeeper(cr, 1160, 612, 1.35);
+  // The counter across the whole room: a top board, panelled front, brass corners, and on
+  // it the till, a candle and a whole pumpkin.
+  cairo_rectangle(cr, -10, 612, w + 20, 170);
+  artfilloutline(cr, rgb{0.5, 0.3, 0.18}, rgb{0.28, 0.16, 0.1}, 612, h, 5);
+  for (double px = (w - 7 * 160 - 6 * 30) / 2.0; px + 160 <= w; px += 190) {  // seven raised panels, centred
+    artroundrect(cr, px, 640, 160, 110, 10);
+    artfilloutline(cr, rgb{0.44, 0.26, 0.16}, rgb{0.32, 0.18, 0.12}, 640, 750, 3);
+    artroundrect(cr, px + 10, 650, 140, 90, 6);
+    artsetcolor(cr, rgb{0.62, 0.42, 0.26}, 0.4);
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+  }
+  cairo_rectangle(cr, -10, 600, w + 20, 18);
+  artfilloutline(cr, rgb{0.68, 0.46, 0.28}, rgb{0.46, 0.3, 0.18}, 600, 618, 4);
+  for (int i = 0; i < 40; i++) {
+    double gx = rnd.range(0, w);
+    cairo_move_to(cr, gx, 605);
+    cairo_line_to(cr, gx + rnd.range(20, 60), 605 + rnd.range(-1, 1));
+  }
+  artsetcolor(cr, pal::ink, 0.25);
+  cairo_set_line_width(cr, 1);
+  cairo_stroke(cr);
+  // The brass till at the counter's left end, clear of the first column of offers (their price
+  // plates begin at x 208): a drawer, a sloped bank of round keys, the price flags on top and
+  // a crank at its side.
+  double tx = 112, ty = 602;
+  cairo_rectangle(cr, tx - 56, ty - 20, 112, 20);  // the drawer
+  artfilloutline(cr, artshade(pal::gold, 0.95), artshade(pal::gold, 0.5), ty - 20, ty, 3);
+  cairo_arc(cr, tx, ty - 10, 3.5, 0, 2 * M_PI);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.6), ty - 14, ty - 6, 1.5);
+  cairo_move_to(cr, tx - 50, ty - 20);  // the body with its sloped key bank
+  cairo_line_to(cr, tx - 40, ty - 62);
+  cairo_line_to(cr, tx + 26, ty - 62);
+  cairo_line_to(cr, tx + 50, ty - 20);
+  cairo_close_path(cr);
+  artfilloutline(cr, artshade(pal::gold, 1.2), artshade(pal::gold, 0.6), ty - 62, ty - 20, 3);
+  for (int row = 0; row < 3; row++)
+    for (int k = 0; k < 5; k++) {
+      double kx = tx - 36 + k * 14 + row * 5, ky = ty - 30 - row * 10;
+      cairo_arc(cr, kx, ky, 3.6, 0, 2 * M_PI);
+      artfilloutline(cr, k == 4 && row == 0 ? artshade(pal::blood, 1.2) : pal::bone, pal::ink, ky - 3.6, ky + 3.6, 1.5);
     }
-    cairo_rectangle(cr, x0, y, x1 - x0, 14);
-    artfilloutline(cr, rgb{0.55, 0.35, 0.22}, rgb{0.35, 0.22, 0.14}, y, y + 14, 3.5);
-  };
-  shelf(0, 220, 330);
-  shelf(0, 220, 500);
-  shelf(w - 250, w, 360);
-  shelf(w - 250, w, 540);
-  // skull-free friendly clutter: a pumpkin and a sleeping ghost on the shelves
-  pumpkin(cr, 70, 640, 1.1, true);
-  pumpkin(cr, w - 90, 660, 1.0, true);
-  ghost(cr, w - 120, 270, 0.7);
-  cobweb(cr, 0, 0, 120, 0);
-  cobweb(cr, w, 0, 120, 1);
-  // The counter along the bottom.
-  cairo_rectangle(cr, -10, h - 110, w + 20, 120);
-  artfilloutline(cr, rgb{0.45, 0.28, 0.18}, rgb{0.25, 0.15, 0.1}, h - 110, h, 5);
-  cairo_rectangle(cr, -10, h - 118, w + 20, 16);
-  artfilloutline(cr, rgb{0.6, 0.4, 0.25}, rgb{0.42, 0.27, 0.17}, h - 118, h - 102, 4);
-  vignette(cr, w, h, 0.45);
+  cairo_rectangle(cr, tx - 30, ty - 82, 52, 20);  // the price flags behind a glass window
+  artfilloutline(cr, artshade(pal::gold, 1.1), artshade(pal::gold, 0.55), ty - 82, ty - 62, 3);
+  cairo_rectangle(cr, tx - 24, ty - 78, 40, 12);
+  artfilloutline(cr, pal::bone, artshade(pal::bone, 0.7), ty - 78, ty - 66, 2);
+  for (int k = 0; k < 3; k++) {
+    cairo_move_to(cr, tx - 17 + k * 12, ty - 76);
+    cairo_line_to(cr, tx - 17 + k * 12, ty - 70);
+  }
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_move_to(cr, tx + 48, ty - 36);  // the crank
+  cairo_line_to(cr, tx + 62, ty - 40);
+  cairo_line_to(cr, tx + 64, ty - 54);
+  artsetcolor(cr, pal::ink);
+  cairo_set_line_width(cr, 5);
+  cairo_stroke_preserve(cr);
+  artsetcolor(cr, artshade(pal::gold, 0.8));
+  cairo_set_line_width(cr, 2.5);
+  cairo_stroke(cr);
+  cairo_arc(cr, tx + 64, ty - 56, 5, 0, 2 * M_PI);
+  artfilloutline(cr, artshade(pal::blood, 1.2), pal::ink, ty - 61, ty - 51, 2);
+  pumpkin(cr, 1310, 604, 0.9, true, 0.6);
+  vignette(cr, w, h, 0.4);
 }
 
 // ---- splash pages ------------------------------------------------------------------------------
@@ -628,19 +634,29 @@ void splash(cairo_t* cr, int w, int h, int page) {
     artfont(cr, "comic", 44);
     arttext(cr, "G A M E S", cx, h * 0.86, pal::pumpkin, 8);
   } else {
-    // Title page: the graveyard at dusk and the logo.
+    // Title page: the town's edge at dusk, its people and its zombies, and the logo.
     sky(cr, w, h, rgb{0.07, 0.07, 0.24}, rgb{0.66, 0.34, 0.40}, 7070, 300, h * 0.7);
     moon(cr, w * 0.72, h * 0.2, 70, pal::bone);
-    for (int i = 0; i < 5; i++) bat(cr, 300 + i * 110, 140 + (i % 2) * 50, 0.7 + 0.1 * i);
+    inkcloud(cr, w * 0.8, h * 0.27, 240, 54, rgb{0.34, 0.22, 0.44}, rgb{0.62, 0.5, 0.68}, 7071);
+    const double bats[][3] = {{300, 150, 0.8}, {372, 196, 0.6}, {468, 128, 0.9}, {1040, 250, 0.55}, {1120, 214, 0.7}};
+    for (auto& b : bats) bat(cr, b[0], b[1], b[2]);
     hill(cr, w, h, 560, 40, 0.3, 180, artmix(pal::purple, pal::sky, 0.3), artshade(pal::purple, 0.5), 0);
-    house(cr, 330, hillheight(330, 560, 40, 0.3, 180) + 8, 1.0, 12, true);
-    church(cr, 1060, hillheight(1060, 560, 40, 0.3, 180) + 10, 0.8, artshade(pal::purple, 0.45));
+    cottage(cr, 300, hillheight(300, 560, 40, 0.3, 180) + 8, 0.95, 7072, 5, rgb{0.5, 0.4, 0.56},
+            rgb{0.32, 0.18, 0.34});
+    gnarledtree(cr, 150, hillheight(150, 560, 40, 0.3, 180) + 8, 1.0, 7073, artmix(pal::purple, pal::ink, 0.5), 2);
+    church(cr, 1080, hillheight(1080, 560, 40, 0.3, 180) + 10, 0.75, rgb{0.5, 0.44, 0.58});
     hill(cr, w, h, 690, 30, 1.1, 120, artmix(pal::night, pal::teal, 0.25), pal::ink, 4);
-    for (int i = 0; i < 6; i++) {
-      double x = 200 + i * 190;
-      if (i % 2) tombstone(cr, x, hillheight(x, 690, 30, 1.1, 120) + 10, 0.9, (i - 3) * 3.0, i % 3);
-      else pumpkin(cr, x, hillheight(x, 690, 30, 1.1, 120) + 10, 0.9, true);
-    }
+    auto ground = [&](double x) { return hillheight(x, 690, 30, 1.1, 120) + 10; };
+    tombstone(cr, 180, ground(180), 0.9, -6, 0);
+    tombstone(cr, 226, ground(226), 0.7, 5, 1);
+    pumpkin(cr, 330, ground(330), 0.9, true);
+    zombie(cr, 470, ground(470), 1.0, 7074, 1, 0);
+    zombie(cr, 560, ground(560) - 4, 0.85, 7075, 1, 1);
+    townsfolk(cr, 860, ground(860), 1.0, 7076, 1, 1);
+    townsfolk(cr, 960, ground(960), 0.95, 7077, 1, 0);
+    pumpkin(cr, 1110, ground(1110), 0.8, true);
+    tombstone(cr, 1196, ground(1196), 0.85, 4, 2);
+    tombstone(cr, 1236, ground(1236), 0.6, -8, 0);
     artglow(cr, w / 2.0, h * 0.45, 420, pal::pumpkin, 0.3);
     logotext(cr, w / 2.0, h * 0.45, 860, 190);
   }
@@ -654,7 +670,7 @@ bool drawuiscene(cairo_t* cr, const std::string& kind, int param, int w, int h) 
   else if (kind == "far") titlefar(cr, w, h, param);
   else if (kind == "near") titlenear(cr, w, h, param);
   else if (kind == "light") titlelight(cr, w, h, param);
-  else if (kind == "gamebg") gamebg(cr, w, h, param);
+  else if (kind == "gamebg") drawgamescene(cr, param, true);
   else if (kind == "shopbg") shopbg(cr, w, h);
   else if (kind == "splash") splash(cr, w, h, param);
   else return false;

@@ -1,5 +1,5 @@
 // snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
-// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game, map, story) renders only those.
+// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game, map, story, panels) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
@@ -74,5 +74,6 @@ int main(int argc, char** argv) {
   if (wanted("game")) failed += !snapgame();
   if (wanted("map")) failed += !snapmap();
   if (wanted("story")) failed += !snapstory();
+  if (wanted("panels")) failed += !snappanels();
   return failed ? 1 : 0;
 }
