@@ -1,5 +1,5 @@
 // snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
-// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu) renders only those.
+// (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, desktop) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
@@ -71,5 +71,6 @@ int main(int argc, char** argv) {
   if (wanted("storyart")) failed += !snapstoryart();
   if (wanted("shell")) failed += !snapshell();
   if (wanted("menu")) failed += !snapmenu();
+  if (wanted("desktop")) failed += !snapdesktop();
   return failed ? 1 : 0;
 }

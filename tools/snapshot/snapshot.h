@@ -16,5 +16,6 @@ bool snaptables();        // dealt tables, a table mid-play
 bool snaplevels();        // the level set: every preview, and dealt tables of a few levels
 bool snapshell();         // the shell's popups over the title landscape, and both backgrounds
 bool snapmenu();          // splash, loading, the main menu with and without a player, options, hall of fame
+bool snapdesktop();       // the metainfo's screenshots (screenshot-*.png) and the title in German (menu-de)
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
