@@ -1,19 +1,21 @@
 // Pictures for the desktop: the screenshots the AppStream metainfo names (screenshot-menu,
-// screenshot-table, screenshot-story; `make install` ships them) and the title screen with
-// the German texts (menu-de).
+// screenshot-table, screenshot-story; `make install` ships them) and the main menu with its
+// options in German (menu-de, menu-de-options), each menu after a real start-up, headless.
 //
 // The table and the story chapter are taken from the tables and story-art scenes, rendered
 // into a scratch folder, so the screenshots always show the pictures those scenes check.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
-#include "shell/backgrounds.h"
+#include "runtime/testinput.h"
 #include "shell/buttons.h"
-#include "shell/gfx.h"
-#include "shell/menu.h"
-#include "shell/popups.h"
+#include "shell/dispatch.h"
+#include "shell/profiles.h"
+#include "shell/startup.h"
 #include "shell/state.h"
-#include "text/fonts.h"
 #include "text/texts.h"
+#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -21,55 +23,60 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The title landscape at full brightness, a few windows lit, panned as the menu rests.
-void drawtitle() {
-  titlepan = -1266 - 0.06f * 512;
-  lightstate.fill(0);
-  for (int i : {1, 3, 6, 9, 10}) lightstate[i] = 40;
-  resetdrawstate();
-  SetColor(255, 255, 255);
-  drawtitlebg(titlepan);
+void frames(int n) {
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+  }
 }
 
-// The title with the logo in its glow, as the game greets a player.
-bool snaptitlescreenshot() {
-  snapscreen(1024, 768);
-  loadtitlebg();
-  SeedRnd(5);
-  drawtitle();
-  if (!logoimg) logoimg = loadimg("data\\ui\\logo.png");
-  if (!logoglow) logoglow = loadimg("data\\ui\\glow.png");
-  SetBlend(BLEND_LIGHT);
-  SetAlpha(0.55f);
-  drawimg(logoglow, 512, 250);
-  SetBlend(BLEND_ALPHA);
-  SetAlpha(1);
-  drawimg(logoimg, 512, 250);
-  resetdrawstate();
-  return savesnapshot("screenshot-menu");
+// A real start-up in the given language ("" English, "de" German), through the loading bar
+// into the main menu, with two players on file and the first one playing.
+fs::path snaphome() { return fs::temp_directory_path() / ("morgavelle-snapdesktop-" + std::to_string(getpid())); }
+
+bool startintomenu(const std::string& language) {
+  fs::path home = snaphome();
+  fs::remove_all(home);
+  fs::create_directories(home);
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  SetHeadless(true);
+  testclock(true, 0);
+  testresetinput();
+  testresetdisplay();
+  resetshellstate();
+  textlanguage = language;  // after the reset, which goes back to English
+  if (!gamestartup()) return false;
+  fadeto(SCREEN_LOADING, 0, 0);
+  testmousemove(300, 650);
+  frames(9 + 280 + 120);
+  playername[1] = "Mortimer";
+  player = 1;
+  maplevel[1] = toplevel[1] = 14;
+  cash[1] = 23750;
+  playername[2] = "Wilhelmina";
+  toplevel[2] = 6;
+  cash[2] = 4200;
+  fadeto(SCREEN_MENU, 0, 0);
+  frames(9 + 120);
+  return screen == SCREEN_MENU;
 }
 
-// The about window over the title, in German: the most German text one popup shows.
-bool snapgermantitle() {
-  snapscreen(1024, 768);
-  loadtitlebg();
-  SeedRnd(11);
-  loadfonts();
-  loadmenustuff();
-  textlanguage = "de";
-  loadmenutexts();
-  drawtitle();
-  fadestate = 1;
-  mousex = mousey = 0;
-  mousehit1 = 0;
-  buttonlayer = 2;
-  resetpopups();
-  switchpopup(POPUP_INFO);
-  drawpopups();
-  resetdrawstate();
-  bool ok = savesnapshot("menu-de");
-  textlanguage.clear();
-  loadmenutexts();
+// The main menu as a player comes back to it, for the software centres.
+bool snapmenuscreenshot() {
+  bool ok = startintomenu("");
+  return savesnapshot("screenshot-menu") && ok;
+}
+
+// The main menu and its options in German.
+bool snapgermanmenu() {
+  bool ok = startintomenu("de");
+  ok = savesnapshot("menu-de") && ok;
+  openpopup(POPUP_OPTIONS);
+  frames(24);
+  ok = savesnapshot("menu-de-options") && ok;
+  closepopup();
+  frames(24);
+  textlanguage.clear();  // the scenes that follow load their texts in English
   return ok;
 }
 
@@ -93,10 +100,11 @@ bool storychapter2() { return snapstoryart_chapter(2); }
 }  // namespace
 
 bool snapdesktop() {
-  bool ok = snaptitlescreenshot();
+  bool ok = snapmenuscreenshot();
+  ok &= snapgermanmenu();
   ok &= keepfromscene(snaptables, "tables_hills_midplay", "screenshot-table");
   ok &= keepfromscene(storychapter2, "story-art-2-end", "screenshot-story");
-  ok &= snapgermantitle();
-  deletetitlebg();
+  std::error_code ec;
+  fs::remove_all(snaphome(), ec);
   return ok;
 }
