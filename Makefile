@@ -2,7 +2,10 @@
 # `make snapshots SCENES="pictures storyart"` renders only the named scenes.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench snapshots levels clean
+.PHONY: all deps run test bench snapshots levels clean install uninstall
+
+# Where `make install` puts the game; DESTDIR stages it elsewhere (packages).
+PREFIX ?= /usr/local
 
 all: deps
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -32,6 +35,14 @@ snapshots: deps
 # Plays every level over 1000 deals with both players and rewrites content/levels/report.md.
 levels: all
 	./build-release/levelcheck build-release 1000 10000 content/levels/report.md
+
+# The program, its data, the launcher, icons, metainfo with screenshots, and the manual page.
+# The manifest in build-release lists every file, for `make uninstall`.
+install: all
+	DESTDIR="$(DESTDIR)" cmake --install build-release --prefix "$(PREFIX)"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" scripts/uninstall build-release/install_manifest.txt
 
 clean:
 	rm -rf build build-release

@@ -44,8 +44,25 @@ static bool exists(const std::string& p) {
   return stat(p.c_str(), &st) == 0;
 }
 
+static std::string datafolder;  // set once at start-up, before anything is loaded; "" = "data" beside the working folder
+
+void SetDataFolder(const std::string& folder) {
+  datafolder = normalise(folder);
+  while (datafolder.size() > 1 && datafolder.back() == '/') datafolder.pop_back();
+}
+
+const std::string& DataFolder() { return datafolder; }
+
+// A path whose first part is "data" (in any letter case) moves into the data folder.
+static std::string indatafolder(const std::string& p) {
+  if (datafolder.empty() || p.size() < 4 || strncasecmp(p.c_str(), "data", 4) != 0) return p;
+  if (p.size() == 4) return datafolder;
+  if (p[4] != '/') return p;
+  return datafolder + p.substr(4);
+}
+
 std::string ResolvePath(const std::string& path) {
-  std::string p = normalise(path);
+  std::string p = indatafolder(normalise(path));
   if (p.empty() || exists(p)) return p;
   // Walk the parts, matching each one in its folder without regard to letter case.
   std::string done = p[0] == '/' ? "/" : "";

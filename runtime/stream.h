@@ -10,6 +10,10 @@ struct StreamData;
 using Stream = std::shared_ptr<StreamData>;  // null when opening failed
 
 std::string ResolvePath(const std::string& path);  // the real path on disk ("" parts kept as given)
+// Where a path's leading "data" part points: "" keeps it relative to the working folder,
+// otherwise "data\ui\logo.png" resolves to <folder>/ui/logo.png. Set once at start-up.
+void SetDataFolder(const std::string& folder);
+const std::string& DataFolder();
 Stream ReadFile(const std::string& path);
 // Writes go to a temporary file beside the target; CloseFile renames it over the old copy,
 // so a crash or a full disk mid-write leaves the previous file intact.

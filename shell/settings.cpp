@@ -37,6 +37,14 @@ void defaultsettings() {
   cardhints = 1;
 }
 
+// The command line's window or full screen replaces the file's choice for this run.
+static void applyscreenoverride() {
+  if (screenoverride < 0) return;
+  savedfullscreen = fullscreen;
+  fullscreen = screenoverride;
+  screenoverridden = 1;
+}
+
 void savesettings(int reset) {
   lastfunc = "savesettings()";
   if (reset == 1) defaultsettings();
@@ -45,7 +53,14 @@ void savesettings(int reset) {
     Print("settings.txt cannot be written in " + userpath);
     return;
   }
-  const int values[settingscount] = {fullscreen, displaymode, musicvol, soundvol, player,
+  // While the command line's choice holds, the file keeps the player's own; once the player
+  // switches in the options, the new choice is theirs and is saved from then on.
+  int keptfullscreen = fullscreen;
+  if (screenoverridden == 1) {
+    if (fullscreen == screenoverride) keptfullscreen = savedfullscreen;
+    else screenoverridden = 0;
+  }
+  const int values[settingscount] = {keptfullscreen, displaymode, musicvol, soundvol, player,
                                      settingspare, cursormode, levelhelpon, bouncefx, cardhints};
   for (int v : values) WriteLine(f, str(v));
   // The old file stays whole when the new one cannot be written completely.
@@ -60,6 +75,7 @@ void loadsettings() {
     Print("settings.txt missing, using the defaults");
     defaultsettings();
     musicfade = musicvol;
+    applyscreenoverride();
     return;
   }
   int values[settingscount];
@@ -77,4 +93,5 @@ void loadsettings() {
   bouncefx = values[8];
   cardhints = values[9];
   musicfade = musicvol;
+  applyscreenoverride();
 }

@@ -18,6 +18,11 @@ inline int levelhelpon = 1;   // 1 = the game screen runs the level help
 inline int bouncefx = 1;      // 1 coins bounce at the edges; -1 they do not, and awards click
 inline int cardhints = 1;     // 1 = the table draws its highlight glow
 
+// ---- --window or --fullscreen: this run only, never written to settings.txt ----
+inline int screenoverride = -1;   // -1 none; 0 a window, 1 full screen (set by the command line)
+inline int screenoverridden = 0;  // 1 while fullscreen holds the override rather than the file's choice
+inline int savedfullscreen = 1;   // the file's own choice, written back while the override holds
+
 // ---- Applied music level (ramps towards musicvol) ----
 inline int musicfade = 280;
 

@@ -72,6 +72,7 @@ bool gamestartup() {
   InitAudio();
   initsound();
   instmain();
+  Print("Start-up done");  // the first frame follows; the install test waits for this line
   return true;
 }
 

@@ -6,6 +6,7 @@
 // - a text drawn with scale 2 keeping its unscaled advances
 // - scrolling text leaving the screen on the left glyph by glyph
 #include "tests/harness.h"
+#include "tests/textkit.h"
 #include "shell/gfx.h"
 #include "text/fonts.h"
 #include "text/glyphtable.h"
@@ -406,41 +407,12 @@ TEST(TextData, ForgedFontPicturesLoad) {
 class TextContent : public TextFolder {};
 
 TEST_F(TextContent, EveryCitedTextExistsAndFits) {
-  const char* source = std::getenv("MORGAVELLE_SOURCE");
-  std::string texts = source ? std::string(source) + "/content/texts/" : (home / "../content/texts/").string();
-  if (FileType(texts + "cited.txt") != 1) texts = (home / "../content/texts/").string();
+  std::string texts = contenttexts(home.string());
   ASSERT_EQ(FileType(texts + "cited.txt"), 1) << texts;
   for (const char* name : {"menutexts.txt", "storytexts.txt", "gametexts.txt"}) fs::copy_file(texts + name, std::string("data/texts/") + name);
   loadtexts();
   loadfonts();
-  std::istringstream cited(readbytes(texts + "cited.txt"));
-  std::string line;
-  int checked = 0;
-  while (std::getline(cited, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream in(line);
-    std::string table, where;
-    int section = 0, n = 0, font = 0, maxwidth = 0;
-    in >> table >> section >> n >> font >> maxwidth;
-    ASSERT_FALSE(in.fail()) << "unreadable: " << line;
-    std::getline(in >> std::ws, where);
-    const std::string& text = table == "menutexts" ? menutext(section, n) : table == "gametexts" ? gametext(section, n) : storytext(section, n);
-    ASSERT_TRUE(table == "menutexts" || table == "gametexts" || table == "storytexts") << line;
-    checked++;
-    EXPECT_FALSE(text.empty()) << line;
-    if (font == 0 || maxwidth == 0) continue;
-    if (where.compare(0, 4, "wrap") == 0) {
-      int most = std::atoi(where.c_str() + 4);
-      std::istringstream words(text);
-      std::string word;
-      while (words >> word) EXPECT_LE(textwidth(word, font), maxwidth) << "word \"" << word << "\" in " << line;
-      int lines = wraptext(text, maxwidth, font);
-      EXPECT_LE(lines, most) << line << ": \"" << text << "\"";
-    } else {
-      EXPECT_LE(textwidth(text, font), maxwidth) << line << ": \"" << text << "\"";
-    }
-  }
-  EXPECT_GT(checked, 400);
+  EXPECT_GT(checkcitedtexts(texts + "cited.txt"), 400);
 }
 
 }  // namespace

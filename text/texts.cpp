@@ -49,19 +49,29 @@ static void readtextfile(const std::string& path, int linecount, int sectioncoun
   }
 }
 
+// The file a loader reads: the chosen language's copy when it is there, else the English one.
+static std::string textfile(const std::string& name) {
+  if (!textlanguage.empty()) {
+    std::string translated = "data\\texts\\" + textlanguage + "\\" + name;
+    if (FileType(translated) == 1) return translated;
+    Print("texts: no " + translated + ", reading the English " + name);
+  }
+  return "data\\texts/" + name;
+}
+
 void loadmenutexts() {
   lastfunc = "loadmenutexts()";
-  readtextfile("data\\texts/menutexts.txt", menutextcount, menusections, menutexts.data(), menuidx.data());
+  readtextfile(textfile("menutexts.txt"), menutextcount, menusections, menutexts.data(), menuidx.data());
 }
 
 void loadstorytexts() {
   lastfunc = "loadstorytexts()";
-  readtextfile("data\\texts/storytexts.txt", storytextcount, storysections, storytexts.data(), storyidx.data());
+  readtextfile(textfile("storytexts.txt"), storytextcount, storysections, storytexts.data(), storyidx.data());
 }
 
 void loadgametexts() {
   lastfunc = "loadgametexts()";
-  readtextfile("data\\texts/gametexts.txt", gametextcount, gamesections, gametexts.data(), gameidx.data());
+  readtextfile(textfile("gametexts.txt"), gametextcount, gamesections, gametexts.data(), gameidx.data());
 }
 
 void loadtexts() {
@@ -99,4 +109,5 @@ void resettexts() {
   menuidx.fill(0);
   storyidx.fill(0);
   gameidx.fill(0);
+  textlanguage.clear();
 }

@@ -24,8 +24,12 @@ inline std::array<int, textindexcount + 1> menuidx;
 inline std::array<int, textindexcount + 1> storyidx;
 inline std::array<int, textindexcount + 1> gameidx;
 
+// Chosen once at start-up from the locale (text/language.h), kept until quit.
+inline std::string textlanguage;  // "" English; "de" German: the loaders read data\texts\de\ first
+
 // Loaders: read the file's first lines and overwrite the table and index in place.
-// A file that cannot be opened leaves everything as it was.
+// A translation that is missing falls back to the English file; a file that cannot be opened
+// at all leaves everything as it was.
 void loadmenutexts();
 void loadstorytexts();
 void loadgametexts();
@@ -36,4 +40,4 @@ const std::string& menutext(int section, int entry);
 const std::string& storytext(int section, int entry);
 const std::string& gametext(int section, int entry);
 
-void resettexts();  // empty tables and indexes (tests)
+void resettexts();  // empty tables and indexes, English again (tests)

@@ -7,6 +7,8 @@
 void forgepictures_cards();    // cards, card parts, the table's pictures, game bars, signs and popups
 void forgepictures_ui();       // cursor, logo, menus, buttons, popups, backgrounds, map, shop, splash, icon
 void forgepictures_effects();  // particles and bursts
+void forgepictures_icons();    // the launcher icon at every size of the icon theme
+std::vector<pictureentry> manifest_icons();
 
 // Reads the width and height from a PNG's header; 0, 0 when it is not there.
 static void pngsize(const std::string& path, int& w, int& h) {
@@ -22,6 +24,7 @@ void forgepictures() {
   forgepictures_ui();
   forgepictures_cards();
   forgepictures_effects();
+  forgepictures_icons();
   forgestory();
 
   std::vector<pictureentry> all;
@@ -29,6 +32,7 @@ void forgepictures() {
   for (auto& e : manifest_cards()) all.push_back(e);
   for (auto& e : manifest_effects()) all.push_back(e);
   for (auto& e : manifest_story()) all.push_back(e);
+  for (auto& e : manifest_icons()) all.push_back(e);
   std::string list;
   for (auto& e : all) {
     int w, h;

@@ -18,6 +18,7 @@ bool snapshell();         // the shell's popups over the title landscape, and bo
 bool snapmenu();          // splash, loading, the main menu with and without a player, options, hall of fame
 bool snapgame();          // the game screen: deal, play, extras, ends, tutorial and its popups (game-*, popup-*)
 bool snappanels();        // panels and plates with the words the game writes on them
+bool snapdesktop();       // the metainfo's screenshots (screenshot-*.png) and the title in German (menu-de)
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
 bool snapmap();           // the adventure map's pages, preview and popup, the journey map, the shop
