@@ -10,6 +10,8 @@
 #include "tests/mapkit.h"
 #include "shell/display.h"
 #include "runtime/input.h"
+#include "solitaire/extras.h"
+#include "solitaire/game.h"
 #include <climits>
 #include <random>
 
@@ -220,4 +222,32 @@ TEST_F(Shop, WithoutAPlayerTheShopReturnsToTheMenu) {
   fadeto(SCREEN_SHOP, 0, 0);
   runframes(10);
   EXPECT_TRUE(leavingfor(SCREEN_MENU));
+}
+
+TEST_F(Shop, AnItemBoughtIsInTheNextRoundsBarAndWorksThere) {
+  // From the shop back to the map, a level clicked, and the round's item bar holds what was
+  // bought: a click on its slot sends it to the stable.
+  cash[1] = 20000;
+  maplevel[1] = toplevel[1] = 3;  // level 3 opens no chapter
+  entershop();
+  buy(ITEM_TURNALLUP);
+  buy(ITEM_ZOMBIEBLASTER);
+  ASSERT_EQ(extraslots[1][1], ITEM_TURNALLUP);
+  ASSERT_EQ(extraslots[1][2], ITEM_ZOMBIEBLASTER);
+  clickat(midx, screenh - 45);  // back to the map
+  for (int i = 0; i < 20 && screen != SCREEN_MAP; i++) runframes(1);
+  ASSERT_EQ(screen, SCREEN_MAP);
+  runframes(ready);
+  clickmarker(3);
+  for (int i = 0; i < 60 && screen != SCREEN_GAME; i++) runframes(1);
+  ASSERT_EQ(screen, SCREEN_GAME);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[1] < 20 || gametime <= 151); i++) runframes(1);
+  ASSERT_EQ(gamestat, GAME_PLAY);
+  EXPECT_EQ(extraslots[1][2], ITEM_ZOMBIEBLASTER);
+  // The second slot of the game's item bar, where a person sees the blaster.
+  clickat(121 + 48, screenh - 166 + 71);
+  runframes(20);
+  EXPECT_EQ(extraslots[1][2], 0) << "the blaster left its slot for the stable";
+  EXPECT_EQ(extraslots[1][1], ITEM_TURNALLUP) << "the other stays";
+  EXPECT_EQ(blastermode, 1) << "and waits for its column";
 }
