@@ -230,8 +230,9 @@ TEST_F(Options, ChoosingTheWindowShowsThePausedSignUntilTheNextClick) {
 }
 
 TEST_F(Options, AwayFromTheMenuThereIsNoAboutButtonAndCloseSitsInTheMiddle) {
-  // Over another screen the popup is drawn by that screen; here the frames do it by hand.
-  screen = SCREEN_GAME;
+  // Over another screen the popup is drawn by that screen; here the frames do it by hand, over
+  // a screen that draws nothing of its own.
+  screen = SCREEN_NONE;
   auto frame = [] {
     Cls();
     readinput();
