@@ -6,7 +6,6 @@
 #include "presentation/sound.h"
 #include "shell/gfx.h"
 #include "shell/menu.h"
-#include "shell/popups.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
 #include "story/scenes.h"
@@ -108,8 +107,9 @@ static void introsky(int t, int d) {
     SetAlpha(h);
     drawimg(storysky2, 0.4f * (g - t), 0);
   }
+  // The dusk clouds drift left, each a little faster than the one above, and fade with the old sky.
   SetAlpha(1 - h);
-  for (int i = 1; i <= 5; i++) {
+  for (int i = 1; i <= 5 && h < 1; i++) {
     float x = std::trunc(400.0f * i + 100 * sind(200.0f * i)) - 0.06f * i * t + 200 + storyscroll;
     drawimg(storycloud[i], x, 50.0f * i - 20);
   }
