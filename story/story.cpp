@@ -158,6 +158,7 @@ void startinterlude() {
 
 void startpart2() {
   storypart = 1;
+  storyend = 0;  // the first part's end (or its skip) is behind: the search has not ended
   storymapspot = Rand(1, 4);
   playmusic("/music/zombiecrowd.ogg", 1);
 }
