@@ -247,8 +247,9 @@ static void journeyclosebutton() {
   bool onmap = screen == SCREEN_MAP;
   const std::string& caption = onmap ? storytext(11, 11) : menutext(20, 4);
   if (button(float(mapx + 370), float(mapy + 330), 3, 2, caption) == BUTTON_CLICK) {
-    // storypart counts the frames of chapter 1's search, so any value from 1 on is the search.
-    if (!onmap && screen == SCREEN_STORY && storychapter == 1 && storypart >= 1) storyleave = 1;
+    // storypart counts the frames of chapter 1's search (no other chapter sets it), so any
+    // value from 1 on is the search.
+    if (!onmap && screen == SCREEN_STORY && storypart >= 1) storyleave = 1;
     else mapclose = 1;
   }
   SetAlpha(1);

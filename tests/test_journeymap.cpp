@@ -1,5 +1,4 @@
-// The journey map over the adventure map (whole frames, a person's clicks) and over a story
-// scene (the story screen's frame is stood in for by calling the overlay after each frame).
+// The journey map over the adventure map and over a story scene (whole frames, a person's clicks).
 //
 // Ideas for tests:
 // - the legs on the paper: the current leg pulses, later ones are faint (needs a text probe)
@@ -26,14 +25,8 @@ class JourneyMap : public MapTest {
     storyframes(call - calls);
     calls = call;
   }
-  // A frame of a story scene: the story screen draws the overlay after its own frame.
-  void storyframes(int n) {
-    for (int i = 0; i < n; i++) {
-      runframe();
-      showstorymap();
-      testadvanceclock(20);
-    }
-  }
+  // Frames of a story scene: the story screen draws the overlay after its own frame.
+  void storyframes(int n) { runframes(n); }
   void onstory(int level, int top) {
     maplevel[1] = level;
     toplevel[1] = top;
