@@ -186,6 +186,8 @@ void resetsound() {
   for (Sound& s : sounds) s.reset();
   soundplayed.fill(0);
   for (Sound& s : storysounds) s.reset();
+  storyvoice.fill(0);
+  storyvoicenext = 1;
   musicsound.reset();
   musicname = "";
   curtrack = 0;
@@ -235,6 +237,10 @@ static Channel startstorysound(int n, float x) {
   Channel c = PlaySound(storysounds[n], 0);
   SetChannelVolume(c, float(soundvol) * volumescale);
   SetChannelPan(c, effectpan(x));
+  if (c != 0) {
+    storyvoice[storyvoicenext] = c;
+    storyvoicenext = storyvoicenext % storyvoices + 1;
+  }
   return c;
 }
 
@@ -260,7 +266,11 @@ void loadstorysounds() {
 
 void deletestorysounds() {
   lastfunc = "deletestorysounds()";
-  // A sound still playing stays alive in its channel until it ends.
+  // No story sound outlives the story: a growl or a looping chainsaw would go on over the
+  // next screen, and its channel would keep the sound's samples alive.
+  for (int v = 1; v <= storyvoices; v++) StopChannel(storyvoice[v]);
+  storyvoice.fill(0);
+  storyvoicenext = 1;
   for (int n = 1; n < storysoundslots; n++) storysounds[n].reset();
 }
 

@@ -45,6 +45,11 @@ inline Sound winmusic;                               // the win tune
 
 // ---- Loaded by the story loader until deletestorysounds ----
 inline std::array<Sound, storysoundslots> storysounds;  // slot 0 unused
+// The channels of the latest story sounds started (kept and loose alike), so that leaving the
+// story stops them all; a handle whose mixer slot went to another sound since stops nothing.
+inline constexpr int storyvoices = 32;                     // voices 1..32; slot 0 unused
+inline std::array<Channel, storyvoices + 1> storyvoice{};  // the newest overwrites the oldest
+inline int storyvoicenext = 1;                             // where the next one is written
 
 
 void initsound();  // once at start-up: claims the channels, probes the output, loads the table

@@ -200,7 +200,8 @@ TEST_F(Sound, StorySoundsKeepOneChannelThatCanBeStopped) {
   EXPECT_EQ(voices(), 2);
   deletestorysounds();
   for (int n = 1; n < storysoundslots; n++) EXPECT_FALSE(storysounds[n]);
-  EXPECT_EQ(ChannelPlaying(rain), 1);  // a released sound plays to its end
+  EXPECT_EQ(ChannelPlaying(rain), 0) << "no story sound outlives the story, not even a forgotten loop";
+  EXPECT_EQ(voices(), 0);
 }
 
 TEST_F(Sound, TheKeptStoryChannelNeverReachesTheSoundThatTookItsSlot) {
