@@ -50,7 +50,12 @@ inline constexpr int intropanelout = 400;    // and out after this one, gone at 
 inline constexpr int introbreath = 75;       // the changed figure breathes every 75 frames
 inline constexpr int figurex = 1500, figurey = 496;  // the figure's top-left in the scene
 inline constexpr int changedrise = 90;       // the changed figure's pictures stand 90 pixels taller
-
+inline constexpr float balloonx = 1450, balloony = 180;   // the balloon's start in the scene
+inline constexpr float balloondx = 0.05f, balloondy = 0.03f;  // it drifts left and up this much a frame
+// The text panels: centre height, and the title's and the text's rise above it (the town's
+// panel sits its lines a little differently from the room's).
+inline constexpr int panely = 70, intropaneltitle = 55, intropaneltext = 30, homepaneltitle = 58, homepaneltext = 23;
+inline constexpr int homepanelfrom = 50;  // the room's panel fades in after the search's 50th frame
 
 int introstop() { return screenw == 1024 ? introstop1024 : screenw == 1280 ? introstop1280 : introstop1366; }
 
@@ -197,13 +202,14 @@ void storyscene1() {
   storyscrollstep(screenw == 1024 ? 3 : 2, d);
   introsky(t, d);
   drawstorybackground();
-  drawimg(storyballoon, storyscroll + 1450 - 0.05f * t, 180 - 0.03f * t);
+  drawimg(storyballoon, storyscroll + balloonx - balloondx * t, balloony - balloondy * t);
   introfigure(t, d, ticked);
   if (ticked) introsounds(t, d);
+  // Now and then a leaf blows in from beyond the left edge, 10 to 30 pixels a frame.
   if (ticked && t < introleaves && Rand(1, 10) == 1)
     addeffect(-30, float(Rand(100, 700)), EFF_LEAF, 0.1f * Rand(100, 300), 0.1f * Rand(-100, 50));
   float a = t <= intropanelout ? std::min(1.0f, (t - intropanelfrom) * 0.05f) : std::max(0.0f, (intropanelout + 20 - t) * 0.05f);
-  if (a > 0) drawstorypanel(intropanelfrom, float(midx), 70, 55, 30, a);
+  if (a > 0) drawstorypanel(intropanelfrom, float(midx), panely, intropaneltitle, intropaneltext, a);
   intronews(t, d, ticked);
   if (ticked && t == d + INTRO_END && storyend == 0) storyend = 1;
 }
@@ -346,10 +352,11 @@ void storyscene1b() {
   storypart++;
   int s = storypart;
   homerumbles();
-  if (s > 50 && mapopen < 20) {
-    float a = std::min(1.0f, (s - 50) * 0.05f);
+  // The panel goes as soon as the journey map sets off (it is gone from the map's second frame).
+  if (s > homepanelfrom && mapopen < 20) {
+    float a = std::min(1.0f, (s - homepanelfrom) * 0.05f);
     if (mapopen > 0) a = 1.05f - mapopen;
-    if (a > 0) drawstorypanel(50, float(midx), 70, 58, 23, a);
+    if (a > 0) drawstorypanel(homepanelfrom, float(midx), panely, homepaneltitle, homepaneltext, a);
   }
   // Mr. Pudding's growl comes through the wall by the window.
   bool growl = storyfree() && xshiftwide + growlleft < mousex && mousex < xshiftwide + growlright &&
