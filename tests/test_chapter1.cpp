@@ -153,7 +153,7 @@ TEST_F(Chapter1, TheTownScrollsByThreePixelsAFrameOnNarrowScreensAndTwoOnWideOne
     toclock(stops[i] - 1);
     int last = storyscroll;
     EXPECT_EQ(last, -speeds[i] * (stops[i] - 2)) << "from frame 2 to the frame before the stop";
-    toclock(stops[i] + 40);
+    toclock(stops[i] + 5);
     EXPECT_EQ(storyscroll, last) << "the town stands still from its stop frame";
     newplayer();
   }
@@ -166,6 +166,17 @@ TEST_F(Chapter1, TheOpeningScenePlaysItsSoundsOnceEachAndBlowsLeavesOnlyAtTheSta
   bool leaves = false;
   for (int s = 1; s <= effslots; s++) leaves = leaves || effkind[s] == EFF_LEAF;
   EXPECT_TRUE(leaves) << "leaves blow across the town in its first frames";
+  // After frame 200 no new leaf: every leaf still flying is one that was there at frame 200.
+  toclock(200);
+  std::vector<int> agethen(effslots + 1, -1);
+  for (int s = 1; s <= effslots; s++)
+    if (effkind[s] == EFF_LEAF) agethen[s] = effage[s];
+  toclock(260);
+  for (int s = 1; s <= effslots; s++)
+    if (effkind[s] == EFF_LEAF) {
+      EXPECT_GT(agethen[s], -1) << "a leaf blew in after frame 200 (slot " << s << ")";
+      EXPECT_GT(effage[s], agethen[s]) << "slot " << s << " holds a new leaf";
+    }
   toclock(d - 1);
   EXPECT_FALSE(storysoundstarted(SS_MMH));
   toclock(d + 1);
