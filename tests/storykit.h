@@ -121,8 +121,10 @@ class StoryTest : public ::testing::Test {
   // Channels other than the music's that are playing right now.
   static int otherchannelsplaying() {
     int n = 0;
-    for (Channel c = 1; c <= 64; c++)
-      if (c != musicchan && ChannelPlaying(c)) n++;
+    for (int slot = 1; slot <= 96; slot++) {
+      Channel c = testslotchannel(slot);
+      if (c != 0 && c != musicchan && ChannelPlaying(c)) n++;
+    }
     return n;
   }
 };
