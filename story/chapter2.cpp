@@ -77,6 +77,7 @@ void preparechapter2() {
   ch2rise = 0;
   ch2privywobble = 0;
   ch2seesawangle = 0;
+  ch2seesawstop = 0;
 }
 
 void loadchapter2() {
@@ -111,12 +112,19 @@ void loadchapter2() {
   AutoMidHandle(mid);
 }
 
+// Where the tipping plank stops, as half its angle: against the mower when it has rolled more
+// than halfway down, else flat on the lawn. Once the plank is past the mower's height the
+// choice is kept: a mower still rolling down later cannot lift the plank back up.
+static int ch2tipstop() {
+  if (ch2seesawstop == 0) return ch2mower > ch2mowerhit ? tipanglemower : tipangle;
+  return ch2seesawstop;
+}
+
 // The see-saw's rotation: a damped wobble while it stands, then tipping to -90 degrees, or to
 // -80 when the mower has rolled into its way.
 static float ch2tilt() {
   if (ch2seesaw == 0) return wobble(ch2seesawwobble, 0.01f);
-  int stop = ch2mower > ch2mowerhit ? tipanglemower : tipangle;
-  return -2.0f * float(std::min(stop, ch2seesaw));
+  return -2.0f * float(std::min(ch2tipstop(), ch2seesaw));
 }
 
 // The weight lands on the see-saw: the plank starts to tip and the crow flies off in a cloud of feathers.
@@ -267,8 +275,11 @@ static void ch2animate() {
     if (ch2seesawwobble > 0) ch2seesawwobble--;
   } else if (ch2seesaw < ch2tipend) {
     ch2seesaw++;
-    int stop = ch2mower > ch2mowerhit ? tipanglemower : tipangle;
-    if (ch2mower > ch2mowerhit && ch2seesaw + 4 == stop) PlayS_story2(CH2_METALHIT, float(ch2seesawx + storyscroll));
+    int stop = ch2tipstop();
+    if (ch2seesawstop == 0 && ch2seesaw + 4 == tipanglemower) {
+      ch2seesawstop = stop;
+      if (stop == tipanglemower) PlayS_story2(CH2_METALHIT, float(ch2seesawx + storyscroll));
+    }
     if (ch2seesaw == ch2tipend) {
       ch2seesaw = ch2tipend + 1;
       storyend = 1;

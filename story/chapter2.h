@@ -46,6 +46,7 @@ inline int ch2seesaw = 0;       // the see-saw's counter: 0 standing, 1..200 tip
 inline int ch2crowgone = 0;     // 1 once the crow has flown off
 inline int ch2rise = 0;         // the bed zombie's counter: 0 hidden, 1..50 climbing out
 inline int ch2privywobble = 0;  // frames left of the privy zombie's wobble (100 down to 0)
+inline int ch2seesawstop = 0;   // 0 undecided; 40 or 45 once the tipping plank passed the mower's height
 inline float ch2seesawangle = 0;  // the see-saw plank's rotation this frame, degrees
 
 int ch2stopframe();  // the frame the scroll stops and the objects wake: 350, 300 or 280 by width
