@@ -28,6 +28,10 @@
 
 namespace {
 
+// The chainsaw lies tilted in the cargo space, its body up and left of its picture's centre.
+constexpr float sawgripx = ch3sawx - 21;
+constexpr int sawgripy = int(ch3sawy) - 42;
+
 // Story sound slots the chapter plays.
 enum { S_GROWL1 = 3, S_GROWL2 = 4, S_BOXOPEN = 12, S_CHAINSAW1 = 35, S_CHAINSAW2 = 36, S_TREEFALL = 37,
        S_SAWIDLE = 38, S_SAWCUT = 39, S_TRUNK = 40, S_PLANEUP = 41, S_NAIL = 42, S_FINISH = 46 };
@@ -69,6 +73,7 @@ class Chapter3 : public ::testing::Test {
     ASSERT_GT(mapclose, 0);
     for (int i = 0; i < 100 && mapopen > 0; i++) runframes(1);
     ASSERT_EQ(mapopen, 0);
+    soundstarts.fill(0);  // the close button's own click
   }
   void toclock(int t) {
     for (int i = 0; i < 2000 && storyclock < t; i++) runframes(1);
@@ -91,7 +96,7 @@ class Chapter3 : public ::testing::Test {
     pointat(p, y);
     for (int i = 0; i < 600 && std::fabs(ch3scroll - ch3scrolltarget()) > 1; i++) runframes(1);
     ASSERT_NEAR(ch3scroll, ch3scrolltarget(), 1);
-    ASSERT_NEAR(scenex + ch3scroll, float(p), 2) << "the view rests with the point under the pointer";
+    ASSERT_NEAR(scenex + ch3scroll, float(p), 3) << "the view rests with the point under the pointer";
   }
   void clickon(float scenex, int y) {
     settleon(scenex, y);
@@ -117,7 +122,7 @@ TEST_F(Chapter3, PlaysFromLevelTwentyThroughTrunkTarpCanAndSawToTheFelledPineAnd
   EXPECT_EQ(storysoundstarts[S_TRUNK], 1);
   runframes(10);
   EXPECT_EQ(ch3door, ch3doorend);
-  clickon(ch3sawx, int(ch3sawy));
+  clickon(sawgripx, sawgripy);
   EXPECT_EQ(bubbletext, 7) << "no fuel";
   EXPECT_EQ(storysoundstarts[S_CHAINSAW1], 1);
   EXPECT_EQ(ch3saw, CH3_LYING) << "the saw stays in the trunk";
@@ -150,7 +155,7 @@ TEST_F(Chapter3, PlaysFromLevelTwentyThroughTrunkTarpCanAndSawToTheFelledPineAnd
   EXPECT_EQ(ch3canister, CH3_CARRIED);
   EXPECT_EQ(bubbletext, 5);
   EXPECT_EQ(storysoundstarts[S_BOXOPEN], 1);
-  clickon(ch3sawx, int(ch3sawy));
+  clickon(sawgripx, sawgripy);
   EXPECT_EQ(ch3saw, CH3_CARRIED);
   EXPECT_EQ(ch3canister, CH3_USED);
   EXPECT_EQ(bubbletext, 9);
@@ -211,7 +216,7 @@ TEST_F(Chapter3, EmptyHandsGetTheirOwnAnswersAndTheCanWaitsUnderTheTarp) {
   EXPECT_EQ(ch3tarp, 0);
   EXPECT_EQ(soundstarts[SFX_CLICK], 3);
   // The saw lies behind the shut tailgate: the click opens the tailgate instead.
-  clickon(ch3sawx, int(ch3sawy));
+  clickon(sawgripx, sawgripy);
   EXPECT_EQ(ch3door, afterclick);
   EXPECT_EQ(ch3saw, CH3_LYING);
   EXPECT_EQ(storysoundstarts[S_CHAINSAW1], 0);
