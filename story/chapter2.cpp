@@ -311,9 +311,11 @@ void storyscene2() {
   int d = ch2stopframe();
   storyscrollstep(ch2scrollspeed, d, ch2mapat + 1);
   drawstorybackground();
-  bool active = storyclock > d;
-  if (active) drawstorypanel(d, float(midx), 70, 58, 23);
+  if (storyclock > d) drawstorypanel(d, float(midx), 70, 58, 23);
 
+  // The objects wake once the scroll has stopped, and sleep while a popup or the pause sign
+  // lies over the garden: a click meant for a popup's button never reaches them.
+  bool active = storyclock > d && storyfree();
   storyclicked = 0;
   ch2objects(active);
   ch2animate();

@@ -339,14 +339,15 @@ void storyscene3() {
   ch3scrollstep();
   drawimg(storybga, ch3scroll, 0);
   drawimg(storybgb, ch3scroll + 1366, 0);
-  bool active = storyclock > ch3wakeat;
+  // Nothing on the road answers under a popup or the pause sign.
+  bool active = storyclock > ch3wakeat && storyfree();
 
   storyclicked = 0;
   ch3scenery(active);
   ch3treestep(active);
   ch3objects(active);
   ch3nailstep();
-  if (active) drawstorypanel(ch3wakeat, float(midx), 70, 58, 23);
+  if (storyclock > ch3wakeat) drawstorypanel(ch3wakeat, float(midx), 70, 58, 23);
   ch3carried();
   bool emptyhanded = ch3pliers == CH3_LYING && ch3canister == CH3_LYING && ch3saw == CH3_LYING;
   storynothinghere(emptyhanded ? B_NOTHINGYET : B_NOTHING, active);

@@ -68,7 +68,7 @@ class Chapter3 : public ::testing::Test {
   void passjourneymap() {
     for (int i = 0; i < 60 && mapopen == 0; i++) runframes(1);
     ASSERT_GT(mapopen, 0) << "the journey map opened at frame " << storyclock;
-    for (int i = 0; i < 400 && papertime < 30; i++) runframes(1);
+    for (int i = 0; i < 400 && papertime < 2; i++) runframes(1);
     clickat(mapx + 370, mapy + 330);
     ASSERT_GT(mapclose, 0);
     for (int i = 0; i < 100 && mapopen > 0; i++) runframes(1);
@@ -260,13 +260,13 @@ TEST_F(Chapter3, TheViewFollowsThePointerToBothEndsOfTheRoad) {
   float before = ch3scroll;
   runframes(1);
   EXPECT_NEAR(ch3scroll, before - (before - (100 - 1.75f * 1023)) * 0.03f, 0.01f) << "3% of the way a frame";
-  runframes(400);
+  runframes(250);
   EXPECT_NEAR(ch3scroll, 100 - 1.75f * 1023, 1);
   EXPECT_GE(ch3scroll, 1024 - ch3scenew);
   EXPECT_LT(ch3sawx + ch3scroll + 100, 1024) << "the chainsaw is in view";
   // Left edge: the target lies beyond the scene's start, so the view stops at 0.
   pointat(0, 400);
-  runframes(400);
+  runframes(200);
   EXPECT_FLOAT_EQ(ch3scroll, 0);
   EXPECT_GT(ch3tarpx + ch3scroll - 330, 0) << "the whole tarp is in view";
 
@@ -277,7 +277,7 @@ TEST_F(Chapter3, TheViewFollowsThePointerToBothEndsOfTheRoad) {
   enter();
   passjourneymap();
   pointat(1365, 400);
-  runframes(500);
+  runframes(150);
   EXPECT_FLOAT_EQ(ch3scroll, 1366 - ch3scenew);
 }
 
@@ -292,6 +292,35 @@ TEST_F(Chapter3, TheViewHoldsStillUnderTheJourneyMap) {
   pointat(1000, 400);
   runframes(5);
   EXPECT_LT(ch3scroll, -10.0f) << "and follows the pointer once the map is gone";
+}
+
+TEST_F(Chapter3, APopupOverTheRoadKeepsTheClicksFromItsObjects) {
+  ready();
+  settleon(ch3pliersx, int(ch3pliersy));
+  openpopup(POPUP_INFO);
+  runframes(10);
+  float view = ch3scroll;
+  clickat(restingx(ch3pliersx), int(ch3pliersy));
+  EXPECT_EQ(ch3pliers, CH3_LYING);
+  EXPECT_EQ(bubbletext, 0);
+  pointat(1000, 400);
+  runframes(5);
+  EXPECT_FLOAT_EQ(ch3scroll, view) << "the view holds still under the popup";
+}
+
+// The scene names its sounds by slot: each slot holds the file the scene means.
+TEST_F(Chapter3, EachSoundSlotHoldsTheFileTheRoadPlays) {
+  const struct {
+    int slot;
+    const char* file;
+  } used[] = {{S_GROWL1, "introstory_growl1.ogg"}, {S_GROWL2, "introstory_growl2.ogg"}, {S_BOXOPEN, "boxopen.ogg"},
+              {S_CHAINSAW1, "chainsaw1.ogg"}, {S_CHAINSAW2, "chainsaw2.ogg"}, {S_TREEFALL, "treefall.ogg"},
+              {S_SAWIDLE, "chainsaw32.ogg"}, {S_SAWCUT, "chainsaw4.ogg"}, {S_TRUNK, "trunk.ogg"},
+              {S_PLANEUP, "planeup.ogg"}, {S_NAIL, "nail.ogg"}, {S_FINISH, "finish.ogg"}};
+  for (const auto& u : used) EXPECT_STREQ(storysoundfiles[u.slot].name, u.file) << "slot " << u.slot;
+  EXPECT_EQ(storysoundfiles[S_SAWIDLE].loops, 1) << "the idling saw loops until the tree is cut";
+  EXPECT_STREQ(soundfiles[SFX_TURNUP], "turnup.ogg");
+  EXPECT_STREQ(soundfiles[SFX_KILLEDZOMBIE], "killedzombie.ogg");
 }
 
 }  // namespace
