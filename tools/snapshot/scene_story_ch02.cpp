@@ -90,6 +90,11 @@ bool snapstory_chapter2() {
   ok &= savesnapshot("story-2-journeymap");
   leave();
 
+  // Scrolling in, with the zombie climbing out of his bed.
+  enterchapter(140);
+  ok &= savesnapshot("story-2-scrolling");
+  leave();
+
   // After the scroll: the text panel, then each object under the pointer.
   enterchapter(ch2stopframe() + 30);
   ok &= savesnapshot("story-2-scrolled");
