@@ -185,6 +185,8 @@ void resetsound() {
   nosoundshown = 0;
   for (Sound& s : sounds) s.reset();
   soundplayed.fill(0);
+  soundstarts.fill(0);
+  storysoundstarts.fill(0);
   for (Sound& s : storysounds) s.reset();
   storyvoice.fill(0);
   storyvoicenext = 1;
@@ -217,6 +219,7 @@ static void starteffect(int n, float x, float volume) {
   SetChannelVolume(c, volume);
   SetChannelPan(c, effectpan(x));
   soundplayed[n] = 1;
+  soundstarts[n]++;
 }
 
 void PlayS(int n, float x) { starteffect(n, x, float(soundvol) * volumescale); }
@@ -234,6 +237,7 @@ static Channel startstorysound(int n, float x) {
     return 0;
   }
   if (soundvol <= audiblelevel || pausesign != -1) return 0;
+  storysoundstarts[n]++;
   Channel c = PlaySound(storysounds[n], 0);
   SetChannelVolume(c, float(soundvol) * volumescale);
   SetChannelPan(c, effectpan(x));

@@ -33,6 +33,10 @@ inline Channel storychan = 0;  // the kept story sound's channel (replaced by ea
 // back, so a second initsound (tests, a restart of the sound) reuses them.
 inline Channel musicclaim = 0;
 inline Channel storyclaim = 0;
+// How often each entry was started since resetsound: tests read them across whole frames,
+// since soundplayed is cleared at the end of every frame.
+inline std::array<int, soundslots> soundstarts{};
+inline std::array<int, storysoundslots> storysoundstarts{};
 
 // ---- Music (replaced by each playmusic / playgametrack) ----
 inline Sound musicsound;        // the track opened by playmusic, streamed from its file as it plays
