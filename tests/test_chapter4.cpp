@@ -142,8 +142,8 @@ TEST_F(Chapter4, OnAWideScreenTheSearchStartsAtFrame455) {
   enterchapter(32);
   for (int i = 0; i < 20 && mapopen == 0; i++) runframes(1);
   closejourneymap();
-  runto(454);
-  clickscene(thingx(3), thingy(3));
+  runto(451);
+  clickscene(thingx(3), thingy(3));  // pressed at frame 453
   EXPECT_EQ(story4grab, 0) << "still scrolling";
   runto(456);
   EXPECT_NEAR(storyscroll, -3 * 453, 6);

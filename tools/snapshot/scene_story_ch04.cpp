@@ -21,7 +21,7 @@ bool snapstory_chapter4() {
   storysnapskipmap();
   storysnapto(300);
   ok &= savesnapshot("story-4-scrolling");
-  storysnapto(456);
+  storysnapto(480);
   ok &= savesnapshot("story-4-scrolled");
   storysnappoint(thingx(1), thingy(1));
   storysnapframes(12);

@@ -19,7 +19,7 @@ bool snapstory_chapter5() {
   storysnapto(30);
   ok &= savesnapshot("story-5-start");
   storysnapskipmap();
-  storysnapto(382);
+  storysnapto(405);
   ok &= savesnapshot("story-5-scrolled");
   int skx = story5skelx + storyscroll, sky = story5skely - 40;
   storysnappoint(skx, sky);

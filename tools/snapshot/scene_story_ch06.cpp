@@ -18,7 +18,7 @@ bool snapstory_chapter6() {
   storysnapto(30);
   ok &= savesnapshot("story-6-start");
   storysnapskipmap();
-  storysnapto(482);
+  storysnapto(505);
   ok &= savesnapshot("story-6-scrolled");
   int doorx = sx(story6doorx + story6slidex);
   storysnappoint(doorx, story6slidey);
