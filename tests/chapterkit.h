@@ -7,6 +7,7 @@
 #include "progression/startlevel.h"
 #include "runtime/testinput.h"
 #include "shell/dispatch.h"
+#include "shell/buttons.h"
 #include "shell/display.h"
 #include "shell/gfx.h"
 #include "shell/profiles.h"
