@@ -15,6 +15,7 @@
 #include "story/story.h"
 #include "story/storymap.h"
 #include "tests/harness.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 class ChapterTest : public ::testing::Test {
@@ -60,6 +61,19 @@ class ChapterTest : public ::testing::Test {
     ASSERT_EQ(mapopen, 0);
     pointat(5, 300);
   }
+  // Edge tests that need neither the journey map nor the scroll jump over both: the clock
+  // goes to t (past the map's frame, so it never opens) with the scroll where the scene's own
+  // frames leave it (3 pixels a frame from frame `from` up to `stop`), and the screen's fade-in
+  // is let finish on the way. The playthroughs go the whole way.
+  void skipto(int t, int stop, int from) {
+    int c = t - fadesettle;
+    storyclock = c;
+    storyscroll = -3 * std::max(0, std::min(c, stop - 1) - std::max(from, 2) + 1);
+    runframes(fadesettle);
+    ASSERT_EQ(mapopen, 0);
+    ASSERT_EQ(storyclock, t);
+  }
+  static constexpr int fadesettle = 10;  // frames the screen's fade-in takes, and a little more
   // A scene position on screen, with the scroll as it stands.
   int sx(float x) { return int(x) + storyscroll; }
   // A person points at a scene position, then clicks it.

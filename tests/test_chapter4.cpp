@@ -15,12 +15,10 @@ class Chapter4 : public ChapterTest {
   // The centre of hidden thing i in the scene.
   float thingx(int i) { return story4thingxy[i][0] + ImageWidth(storypic[i][1]) / 2.0f; }
   float thingy(int i) { return story4thingxy[i][1] + ImageHeight(storypic[i][1]) / 2.0f; }
-  // Past the journey map and the scroll: the search is on.
+  // Straight to the search, past the journey map and the scroll.
   void tosearch(int stop = 560) {
     enterchapter(32);
-    for (int i = 0; i < 20 && mapopen == 0; i++) runframes(1);
-    closejourneymap();
-    runto(stop + 1);
+    skipto(stop + 1, stop, 2);
   }
 };
 
@@ -140,8 +138,7 @@ TEST_F(Chapter4, WhatIsFoundFadesInAndTheFadeStartsAgainAfterEmptyGround) {
 TEST_F(Chapter4, OnAWideScreenTheSearchStartsAtFrame455) {
   opengraphics(1366, 768, 32, 1366, 768);
   enterchapter(32);
-  for (int i = 0; i < 20 && mapopen == 0; i++) runframes(1);
-  closejourneymap();
+  skipto(440, 455, 2);
   runto(451);
   clickscene(thingx(3), thingy(3));  // pressed at frame 453
   EXPECT_EQ(story4grab, 0) << "still scrolling";
