@@ -1,3 +1,56 @@
+// Chapter 5 on the real story screen: the sewer as it starts, the bone cellar where the scroll
+// stops with the text panel, the skeleton glowing under the pointer, his skull falling with a
+// bubble, the low crate pushed along the ledge, and the big crate pulled clear at the end.
 #include "tools/snapshot/snapshot.h"
+#include "story/chapter5.h"
+#include "shell/state.h"
+#include "story/story.h"
+#include "tools/snapshot/scene_story_kit456.h"
 
-bool snapstory_chapter5() { return true; }
+namespace {
+int box2x() { return story5box2x + story5box2slide + storyscroll; }
+int box1x() { return int(story5box1x + story5box1slide) + storyscroll; }
+int box1y() { return int(story5box1y + story5box1drop * story5box1slide); }
+}  // namespace
+
+bool snapstory_chapter5() {
+  bool ok = true;
+  if (!storysnapstart(1366) || !storysnapenter(44)) return false;
+  storysnapto(30);
+  ok &= savesnapshot("story-5-start");
+  storysnapskipmap();
+  storysnapto(405);
+  ok &= savesnapshot("story-5-scrolled");
+  int skx = story5skelx + storyscroll, sky = story5skely - 40;
+  storysnappoint(skx, sky);
+  ok &= savesnapshot("story-5-skeleton-glow");
+  storysnapclick(skx, sky);
+  storysnappoint(900, 200);
+  storysnapframes(14);
+  ok &= savesnapshot("story-5-skull-falling");
+  storysnapframes(80);
+  storysnappoint(box2x(), story5box2y);
+  ok &= savesnapshot("story-5-crate-glow");
+  storysnapclick(box2x(), story5box2y);
+  storysnapframes(30);
+  ok &= savesnapshot("story-5-pushing");
+  storysnapframes(40);
+  for (int p = 2; p <= 4; p++) {
+    storysnapclick(box2x(), story5box2y);
+    storysnapframes(70);
+  }
+  storysnappoint(box1x(), box1y());
+  ok &= savesnapshot("story-5-pushed-four");
+  for (int p = 1; p <= 2; p++) {
+    storysnapclick(box1x(), box1y());
+    storysnapframes(45);
+  }
+  storysnappoint(900, 200);
+  storysnapframes(20);
+  ok &= savesnapshot("story-5-end");
+  if (!storysnapstart(1024) || !storysnapenter(44)) return false;
+  storysnapskipmap();
+  storysnapto(460);
+  ok &= savesnapshot("story-5-scrolled-1024");
+  return ok;
+}

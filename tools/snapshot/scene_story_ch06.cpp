@@ -1,3 +1,62 @@
+// Chapter 6 on the real story screen: the brick yard as it starts, the works' front where the
+// scroll stops with the text panel on the right, the door glowing and sliding open, the switch
+// pulled and the ladder coming down; then, from the start again, a stone carried to the
+// window, the window cracked, and broken with the glass flying.
 #include "tools/snapshot/snapshot.h"
+#include "story/chapter6.h"
+#include "shell/state.h"
+#include "story/story.h"
+#include "tools/snapshot/scene_story_kit456.h"
 
-bool snapstory_chapter6() { return true; }
+namespace {
+int sx(int x) { return x + storyscroll; }
+}  // namespace
+
+bool snapstory_chapter6() {
+  bool ok = true;
+  if (!storysnapstart(1366) || !storysnapenter(56)) return false;
+  storysnapto(30);
+  ok &= savesnapshot("story-6-start");
+  storysnapskipmap();
+  storysnapto(505);
+  ok &= savesnapshot("story-6-scrolled");
+  int doorx = sx(story6doorx + story6slidex);
+  storysnappoint(doorx, story6slidey);
+  ok &= savesnapshot("story-6-door-glow");
+  storysnapclick(doorx, story6slidey);
+  storysnapframes(20);
+  ok &= savesnapshot("story-6-door-bubble");
+  storysnapframes(30);
+  storysnappoint(sx(story6switchx), story6switchy - 10);
+  ok &= savesnapshot("story-6-switch-glow");
+  storysnapclick(sx(story6switchx), story6switchy - 10);
+  storysnappoint(1000, 300);
+  storysnapframes(80);
+  ok &= savesnapshot("story-6-ladder-coming");
+  storysnapframes(60);
+  ok &= savesnapshot("story-6-ladder-end");
+  // The other way in.
+  if (!storysnapstart(1366) || !storysnapenter(56)) return false;
+  storysnapskipmap();
+  storysnapto(482);
+  storysnappoint(sx(story6stonexy[1][0]), story6stonexy[1][1]);
+  ok &= savesnapshot("story-6-stone-glow");
+  storysnapclick(sx(story6stonexy[1][0]), story6stonexy[1][1]);
+  storysnappoint(sx(story6windowx), story6windowy + 20);
+  storysnapframes(5);
+  ok &= savesnapshot("story-6-stone-at-window");
+  storysnapclick(sx(story6windowx), story6windowy + 20);
+  storysnapframes(10);
+  ok &= savesnapshot("story-6-window-cracked");
+  storysnapclick(sx(story6stonexy[2][0]), story6stonexy[2][1]);
+  storysnapclick(sx(story6windowx), story6windowy + 20);
+  storysnapframes(6);
+  ok &= savesnapshot("story-6-window-broken");
+  storysnapframes(60);
+  ok &= savesnapshot("story-6-end");
+  if (!storysnapstart(1024) || !storysnapenter(56)) return false;
+  storysnapskipmap();
+  storysnapto(560);
+  ok &= savesnapshot("story-6-scrolled-1024");
+  return ok;
+}
