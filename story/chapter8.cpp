@@ -84,7 +84,8 @@ void drawchest(int t) {
 
 void drawsocket() {
   const float x = ch8socketx + ch8scroll, y = ch8sockety;
-  if (ch8cable == 1 && storyclicked == 0 && clicked() && storyhotbox(x, y, socketreachx, socketreachx, socketreachy, socketreachy)) {
+  const bool near = storyhotbox(x, y, socketreachx, socketreachx, socketreachy, socketreachy);
+  if (ch8cable == 1 && storyclicked == 0 && clicked() && near) {
     showbubble(mousex, mousey - 50, 3, 200);
     PlayS(SFX_CLICK, float(mousex));
     PlayS_story2(SND8_ELECTRIC, float(mousex));

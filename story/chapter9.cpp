@@ -83,7 +83,8 @@ void loadchapter9() {
   storypic[1][1] = loadimg("data\\story\\9\\ship.png");
   storypic[2][1] = loadimg("data\\story\\9\\steg.png");
   // The jetty stands on its bottom-right corner.
-  if (storypic[2][1]) SetImageHandle(storypic[2][1], float(ImageWidth(storypic[2][1])), float(ImageHeight(storypic[2][1])));
+  Image& jetty = storypic[2][1];
+  if (jetty) SetImageHandle(jetty, float(ImageWidth(jetty)), float(ImageHeight(jetty)));
   storypic[3][1] = loadimg("data\\story\\9\\anchor.png");
   for (int k = 1; k <= 10; k++) doorimg(k) = loadimg("data\\story\\9\\door" + std::to_string(k) + ".png");
   doorimg(11) = loadimg("data\\story\\9\\door1-glow.png");

@@ -17,12 +17,17 @@
 #include "story/story.h"
 #include "story/storymap.h"
 #include "tests/harness.h"
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 class ChapterTest : public ::testing::Test {
  protected:
+  std::filesystem::path oldcwd;
+
   void SetUp() override {
+    oldcwd = std::filesystem::current_path();
     headlessstart();
     reseteffects();
     inputon = 1;
@@ -37,7 +42,21 @@ class ChapterTest : public ::testing::Test {
   void TearDown() override {
     // Every frame of every test ended with the drawing state back at its defaults.
     EXPECT_TRUE(drawstatetold.empty()) << "draw state left changed: " << *drawstatetold.begin();
+    std::filesystem::current_path(oldcwd);
     testresetinput();
+  }
+
+  // Works in a copy of the data folder that lacks the story folder of one chapter: every
+  // other entry links to the real one.
+  void withoutstoryfolder(const std::string& chapter) {
+    namespace fs = std::filesystem;
+    fs::path folder = tempfolder();
+    fs::create_directories(folder / "data" / "story");
+    for (const fs::directory_entry& e : fs::directory_iterator(oldcwd / "data"))
+      if (e.path().filename() != "story") fs::create_symlink(e.path(), folder / "data" / e.path().filename());
+    for (const fs::directory_entry& e : fs::directory_iterator(oldcwd / "data" / "story"))
+      if (e.path().filename() != chapter) fs::create_symlink(e.path(), folder / "data" / "story" / e.path().filename());
+    ChangeDir(folder.string());
   }
 
   // A screen of another width, as the options would open it.

@@ -113,3 +113,20 @@ TEST_F(Chapter9, OnWideScreensTheScrollStopsSoonerAndTheLeverAnswersOnceItIsInVi
   EXPECT_GT(ch9lever, 0);
   EXPECT_EQ(bubbletext, 3);
 }
+
+TEST_F(Chapter9, WithoutItsPicturesTheJettyStillPlaysThroughToTheRound) {
+  withoutstoryfolder("9");
+  tojetty();
+  EXPECT_FALSE(storypic[1][1]) << "no ship picture";
+  EXPECT_FALSE(storybga);
+  // The ship sails unseen; its door has no shape to hit, but the lever's place still answers.
+  until([this] { return u() + 470 + 30 < screenw && storyclock > ch9stop() + ch9ready; }, 1200);
+  clickdoor();
+  EXPECT_EQ(bubbletext, 1) << "only water where the door would be";
+  clicklever();
+  EXPECT_GT(ch9lever, 0);
+  until([] { return storyend > 0; }, 300);
+  EXPECT_EQ(ch9door, ch9dooropen);
+  toround();
+  EXPECT_EQ(level, 92);
+}
