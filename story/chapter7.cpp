@@ -4,6 +4,7 @@
 #include "shell/gfx.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
+#include "story/scenekit.h"
 #include "story/scenes.h"
 #include "story/story.h"
 #include <algorithm>
@@ -47,15 +48,6 @@ void clearbubble() {
   storyclicked = 1;
 }
 
-bool clicked() { return mousehit1 == 1 && storyfree(); }
-
-void drawalpha(const Image& img, float x, float y, float a) {
-  if (a <= 0) return;
-  SetAlpha(std::min(a, 1.0f));
-  drawimg(img, x, y);
-  SetAlpha(1);
-}
-
 // Lamp, key, lid, door and padlock: the crane house corner of the quay.
 void drawquay(int t, int d) {
   const int s = storyscroll;
@@ -70,7 +62,7 @@ void drawquay(int t, int d) {
     drawimg(keyimg(1), float(ch7keyx + s), float(ch7keyy));
     if (ch7lid == ch7lidframes && t > d && storyhotbox(float(ch7keyx + s), float(ch7keyy), 31, 31, 13, 13)) {
       drawimg(keyimg(2), float(ch7keyx + s), float(ch7keyy));
-      if (clicked()) {
+      if (sceneclick()) {
         clearbubble();
         PlayS_story2(SND7_KEY, float(mousex));
         ch7key = 1;
@@ -83,7 +75,7 @@ void drawquay(int t, int d) {
   drawimg(lid(k), float(ch7boxx + s + ch7lidoffset[k][0]), float(ch7boxy + ch7lidoffset[k][1]));
   if (ch7lid == 0 && t > d && storyhotbox(float(ch7boxx + s), float(ch7boxy), 38, 38, 63, 63)) {
     drawimg(lid(7), float(ch7boxx + s), float(ch7boxy));
-    if (clicked()) {
+    if (sceneclick()) {
       clearbubble();
       PlayS_story2(SND7_BOXOPEN, float(mousex));
       ch7lid = 1;
@@ -111,7 +103,7 @@ void drawquay(int t, int d) {
   drawimg(lockimg(1), float(ch7lockx + s), float(ch7locky));
   if (t > d && storyhotbox(float(ch7lockx + s), float(ch7locky), 25, 25, 36, 36)) {
     drawimg(lockimg(3), float(ch7lockx + s), float(ch7locky));
-    if (clicked()) {
+    if (sceneclick()) {
       if (ch7key == 1) {
         clearbubble();
         ch7key = 2;
@@ -146,9 +138,9 @@ void drawcrane() {
       PlayS_story2(SND7_FINISH, float(midx));
     }
   }
-  drawalpha(storypic[6][1], float(ch7lightsx + storyscroll), float(ch7lightsy),
+  drawfaded(storypic[6][1], float(ch7lightsx + storyscroll), float(ch7lightsy),
             (c - 49) * 0.05f + 0.5f * sind(50.0f * c - 2450.0f));
-  drawalpha(storypic[7][1], float(ch7floodx + storyscroll), float(ch7floody), (c - 100) * 0.05f);
+  drawfaded(storypic[7][1], float(ch7floodx + storyscroll), float(ch7floody), (c - 100) * 0.05f);
   drawimg(storypic[9][1], float(x), float(ch7containery + ch7container));
   drawimg(storypic[8][1], float(x), float(ch7craney + ch7hook));
 }

@@ -5,6 +5,7 @@
 #include "shell/gfx.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
+#include "story/scenekit.h"
 #include "story/scenes.h"
 #include "story/story.h"
 #include <algorithm>
@@ -34,15 +35,6 @@ constexpr int socketreachx = 300, socketreachy = 100;  // a click this near the 
 
 Image& lidimg(int k) { return storypic[1][1 + k]; }  // b1..b4 as k = 1..4; b1-glow is storypic[1][6]
 
-bool clicked() { return mousehit1 == 1 && storyfree(); }
-
-void drawalpha(const Image& img, float x, float y, float a) {
-  if (a <= 0) return;
-  SetAlpha(std::min(a, 1.0f));
-  drawimg(img, x, y);
-  SetAlpha(1);
-}
-
 // The scroll eases towards a target set by the pointer: far left shows the generator,
 // far right the chest.
 void followpointer(int t) {
@@ -64,7 +56,7 @@ void drawchest(int t) {
     drawimg(storypic[2][1], x, y);
     if (ch8lid >= ch8lidopen && t > ch8active && storyhotbox(x, y, 20, 20, 20, 20)) {
       drawimg(storypic[2][2], x, y);
-      if (clicked()) {
+      if (sceneclick()) {
         showbubble(mousex, mousey - 50, 7, 200);
         PlayS(SFX_TURNUP, float(mousex));
         ch8cable = 1;
@@ -74,7 +66,7 @@ void drawchest(int t) {
   drawimg(lidimg(1 + ch8lid / 8), cx, cy - 58);
   if (ch8lid == 0 && t > ch8active && storyhotpic(lidimg(1), cx, cy - 58)) {
     drawimg(storypic[1][6], cx, cy - 58);
-    if (clicked()) {
+    if (sceneclick()) {
       showbubble(mousex, mousey - 50, 2, 200);
       PlayS_story2(SND8_TRUNK, float(mousex));
       ch8lid = 1;
@@ -85,7 +77,7 @@ void drawchest(int t) {
 void drawsocket() {
   const float x = ch8socketx + ch8scroll, y = ch8sockety;
   const bool near = storyhotbox(x, y, socketreachx, socketreachx, socketreachy, socketreachy);
-  if (ch8cable == 1 && storyclicked == 0 && clicked() && near) {
+  if (ch8cable == 1 && storyclicked == 0 && sceneclick() && near) {
     showbubble(mousex, mousey - 50, 3, 200);
     PlayS(SFX_CLICK, float(mousex));
     PlayS_story2(SND8_ELECTRIC, float(mousex));
@@ -104,14 +96,14 @@ void drawgenerator(int t) {
   }
   if (ch8gen == 0 && t > ch8active && ch8cable != 1 && storyhotpic(storypic[3][1], x, y, true)) {
     drawimg(storypic[3][1], x, y);
-    if (clicked()) {
+    if (sceneclick()) {
       ch8gen = 1;
       PlayS_story2(SND8_GEN1, x);
       showbubble(mousex, mousey - 150, 4, 200);
     }
   }
   for (int i = 1; i <= puffs; i++)
-    drawalpha(storypic[5][1], x + 8 + 10 * i, y - 68 - 3 * i, (ch8gen - 10 * i - 10) * 0.1f);
+    drawfaded(storypic[5][1], x + 8 + 10 * i, y - 68 - 3 * i, (ch8gen - 10 * i - 10) * 0.1f);
 }
 
 // The lamps light one after another once the generator runs and the cable is in.
@@ -128,7 +120,7 @@ void drawlamps() {
     }
   }
   for (int i = 1; i <= ch8lampcount; i++)
-    drawalpha(storypic[4][i], ch8lampxy[i][0] + ch8scroll, ch8lampxy[i][1], (ch8lamps - 10 * i - 10) * 0.1f);
+    drawfaded(storypic[4][i], ch8lampxy[i][0] + ch8scroll, ch8lampxy[i][1], (ch8lamps - 10 * i - 10) * 0.1f);
 }
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "shell/gfx.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
+#include "story/scenekit.h"
 #include "story/scenes.h"
 #include "story/story.h"
 #include <algorithm>
@@ -34,15 +35,6 @@ constexpr int leverx = 470, levery = 70;  // the lever from the ship's centre
 constexpr int doorx = 50, doory = 75;     // the door from the ship's centre
 
 Image& doorimg(int k) { return storypic[4][k]; }  // 1..10 folding down, 11 the glow
-
-bool clicked() { return mousehit1 == 1 && storyfree(); }
-
-void drawalpha(const Image& img, float x, float y, float a) {
-  if (a <= 0) return;
-  SetAlpha(std::min(a, 1.0f));
-  drawimg(img, x, y);
-  SetAlpha(1);
-}
 
 // Glides the ship from the open sea towards the berth, slowing down as it comes.
 void sail(int t) {
@@ -125,7 +117,7 @@ void storyscene9() {
   if (ch9door >= 1 && ch9door < ch9dooropen) ch9door++;
   drawdoor(u, w);
   const bool doorhot = ch9lever == 0 && ready && storyhotpic(doorimg(1), u + doorx, w + doory);
-  if (doorhot && clicked()) {
+  if (doorhot && sceneclick()) {
     showbubble(mousex, mousey - 50, 2, 200);
     PlayS(SFX_CLICK, float(mousex));
   }
@@ -138,7 +130,7 @@ void storyscene9() {
   SetRotation(0);
   if (ch9lever == 0 && ready && storyhotbox(u + leverx, w + levery, 30, 30, 60, 20)) {
     drawimg(storypic[5][2], u + leverx, w + levery - 4);
-    if (clicked()) {
+    if (sceneclick()) {
       showbubble(mousex, mousey - 50, 3, 200);
       PlayS_story2(SND9_LEVER, float(mousex));
       ch9lever = 1;
@@ -151,7 +143,7 @@ void storyscene9() {
     if (ch9lights == doorat && ch9door == 0) ch9door = 1;
   }
   for (int i = 1; i <= ch9lamps; i++)
-    drawalpha(storypic[6][1], u + ch9lampxy[i][0], w + ch9lampxy[i][1], (ch9lights - 20 * i) * 0.1f);
+    drawfaded(storypic[6][1], u + ch9lampxy[i][0], w + ch9lampxy[i][1], (ch9lights - 20 * i) * 0.1f);
 
   drawimg(storypic[2][1], float(scenewidth + storyscroll), 768);
   if (ready) drawdoor(u, w);  // the door stands in front of the jetty

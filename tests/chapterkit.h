@@ -22,6 +22,16 @@
 #include <gtest/gtest.h>
 #include <string>
 
+// Frames until the condition holds (checked before each frame), at most max; the frames run.
+inline int rununtil(const std::function<bool()>& done, int max) {
+  int n = 0;
+  while (!done() && n < max) {
+    runframes(1);
+    n++;
+  }
+  return n;
+}
+
 class ChapterTest : public ::testing::Test {
  protected:
   std::filesystem::path oldcwd;
@@ -74,15 +84,7 @@ class ChapterTest : public ::testing::Test {
     ASSERT_EQ(storychapter, chapter);
   }
 
-  // Frames until the condition holds (checked before each frame), at most max; the frames run.
-  int until(const std::function<bool()>& done, int max) {
-    int n = 0;
-    while (!done() && n < max) {
-      runframes(1);
-      n++;
-    }
-    return n;
-  }
+  int until(const std::function<bool()>& done, int max) { return rununtil(done, max); }
 
   // The journey map opened at the chapter's start: wait for its close button, click it,
   // and wait until the roll has flown off.
