@@ -8,10 +8,7 @@
 // - a popup over the ending holds its clock, so the end waits
 #include "story/chapter10.h"
 #include "tests/gamekit.h"
-#include "shell/display.h"
-#include "story/story.h"
-#include "story/storymap.h"
-#include <functional>
+#include "tests/chapterkit.h"
 
 namespace {
 
@@ -31,13 +28,18 @@ class Chapter10 : public GameTest {
       columncount[player][cardcolumn[player][s]] = 0;
     }
   }
-  int until(const std::function<bool()>& done, int max) {
-    int n = 0;
-    while (!done() && n < max) {
-      runframes(1);
-      n++;
-    }
-    return n;
+  int until(const std::function<bool()>& done, int max) { return rununtil(done, max); }
+  // Level 103 played to its end screen, the table cleared at once, and the next-level button
+  // clicked; the player's levels are set by the test.
+  void winlevel103() {
+    uselevels();
+    writelevel(103, cols({"? ?", "?"}));
+    entergame(103);
+    waitplay();
+    cleartable();
+    waitbuttons();
+    ASSERT_EQ(endbuttons, 2);
+    clickat(midx + 110, midy + 215);  // next level
   }
   // The player has won every level; the ending is begun as the map's play button begins it.
   void toending() {
@@ -53,15 +55,8 @@ class Chapter10 : public GameTest {
 };
 
 TEST_F(Chapter10, WinningLevel103PlaysTheEndingThroughToTheMainMenuAndTheMapWaitsAtTheEnd) {
-  uselevels();
-  writelevel(103, cols({"? ?", "?"}));
   maplevel[player] = toplevel[player] = 103;
-  entergame(103);
-  waitplay();
-  cleartable();
-  waitbuttons();
-  ASSERT_EQ(endbuttons, 2);
-  clickat(midx + 110, midy + 215);  // next level
+  winlevel103();
   EXPECT_EQ(toplevel[player], 104);
   ASSERT_EQ(fadetarget, SCREEN_STORY);
   until([] { return screen == SCREEN_STORY; }, 20);
@@ -108,6 +103,16 @@ TEST_F(Chapter10, WinningLevel103PlaysTheEndingThroughToTheMainMenuAndTheMapWait
   EXPECT_EQ(screen, SCREEN_MAP);
   EXPECT_EQ(maplevel[player], 104);
   EXPECT_EQ(toplevel[player], 104);
+}
+
+TEST_F(Chapter10, WinningLevel103AgainAfterTheEndLeadsToTheEndingAgain) {
+  toplevel[player] = 104;
+  maplevel[player] = 103;  // chosen again on the map
+  winlevel103();
+  EXPECT_EQ(fadetarget, SCREEN_STORY) << "the level after 103 is the ending, not 103 again";
+  EXPECT_EQ(fadearg, 10);
+  EXPECT_EQ(toplevel[player], 104);
+  EXPECT_EQ(levelstars[player][103], 3);
 }
 
 TEST_F(Chapter10, TheSkipButtonEndsTheEndingAtOnceWithoutItsLastMoments) {
