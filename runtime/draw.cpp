@@ -514,6 +514,10 @@ static SDL_BlendMode sdlblend(int mode) {
   }
 }
 
+// Turned pictures wider or taller than this are drawn in tiles of at most turnedtile pixels.
+constexpr int turnedtilemax = 512;
+constexpr int turnedtile = 256;
+
 void DrawImage(const Image& image, float x, float y, int frame) {
   if (!image || !renderer || frame < 0 || frame >= image->frames) return;
   ImageData& img = *image;
@@ -527,25 +531,36 @@ void DrawImage(const Image& image, float x, float y, int frame) {
   float ox = x + d.origin_x, oy = y + d.origin_y;
   SDL_Color col{Uint8(d.color_red), Uint8(d.color_green), Uint8(d.color_blue), Uint8(d.color_alpha * 255.0f + 0.5f)};
   float u0 = float(img.framex[frame]) / img.picw, v0 = float(img.framey[frame]) / img.pich;
-  float u1 = float(img.framex[frame] + img.width) / img.picw, v1 = float(img.framey[frame] + img.height) / img.pich;
-  SDL_Vertex v[4];
-  const float px[4] = {x0, x1, x1, x0}, py[4] = {y0, y0, y1, y1};
-  const float tu[4] = {u0, u1, u1, u0}, tv[4] = {v0, v0, v1, v1};
-  for (int i = 0; i < 4; i++) {
-    v[i].position.x = px[i] * d.tform_ix + py[i] * d.tform_iy + ox;
-    v[i].position.y = px[i] * d.tform_jx + py[i] * d.tform_jy + oy;
-    v[i].color = col;
-    v[i].tex_coord.x = tu[i];
-    v[i].tex_coord.y = tv[i];
-  }
+  // SDL's software triangle filler crashes on a large turned quad (a 1366-pixel scene picture
+  // rocking by a degree): such a picture goes out in tiles.
+  const bool turned = d.tform_iy != 0 || d.tform_jx != 0;
+  const bool big = turned && (img.width > turnedtilemax || img.height > turnedtilemax);
+  const int cols = big ? (img.width + turnedtile - 1) / turnedtile : 1;
+  const int rows = big ? (img.height + turnedtile - 1) / turnedtile : 1;
+  const float tilew = float(img.width) / cols, tileh = float(img.height) / rows;
   static const int idx[6] = {0, 1, 2, 0, 2, 3};
-  if (renderertiming) {
-    Uint64 t0 = SDL_GetPerformanceCounter();
-    SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
-    renderermicros += double(SDL_GetPerformanceCounter() - t0) * 1e6 / double(SDL_GetPerformanceFrequency());
-  } else {
-    SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+  Uint64 t0 = renderertiming ? SDL_GetPerformanceCounter() : 0;
+  for (int r = 0; r < rows; r++) {
+    float ty0 = y0 + tileh * r, ty1 = r == rows - 1 ? y1 : y0 + tileh * (r + 1);
+    float tv0 = v0 + (ty0 - y0) / img.pich, tv1 = v0 + (ty1 - y0) / img.pich;
+    for (int c = 0; c < cols; c++) {
+      float tx0 = x0 + tilew * c, tx1 = c == cols - 1 ? x1 : x0 + tilew * (c + 1);
+      float tu0 = u0 + (tx0 - x0) / img.picw, tu1 = u0 + (tx1 - x0) / img.picw;
+      SDL_Vertex v[4];
+      const float px[4] = {tx0, tx1, tx1, tx0}, py[4] = {ty0, ty0, ty1, ty1};
+      const float tu[4] = {tu0, tu1, tu1, tu0}, tv[4] = {tv0, tv0, tv1, tv1};
+      for (int i = 0; i < 4; i++) {
+        v[i].position.x = px[i] * d.tform_ix + py[i] * d.tform_iy + ox;
+        v[i].position.y = px[i] * d.tform_jx + py[i] * d.tform_jy + oy;
+        v[i].color = col;
+        v[i].tex_coord.x = tu[i];
+        v[i].tex_coord.y = tv[i];
+      }
+      SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+    }
   }
+  if (renderertiming)
+    renderermicros += double(SDL_GetPerformanceCounter() - t0) * 1e6 / double(SDL_GetPerformanceFrequency());
   drawcalls++;
 }
 

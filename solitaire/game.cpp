@@ -249,6 +249,9 @@ void endscreenbuttons() {
     endtime = END_CHOSEN;
     if (failed) losereset();
     else winreset();
+    // The last level won again after the adventure's end: what comes next is still the ending,
+    // not the same level once more.
+    if (!failed && level == lastlevel && playerok() && toplevel[p] > lastlevel) selectedlevel = lastlevel + 1;
     startlevel(selectedlevel);
     return;
   }

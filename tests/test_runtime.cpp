@@ -141,6 +141,26 @@ TEST_F(Runtime, RotationNinetyTurnsTheRightEdgeDown) {
   EXPECT_EQ(pixel(530, 300), 0u);
 }
 
+TEST_F(Runtime, ABigTurnedPictureIsDrawnWholeWithoutSeams) {
+  // A scene-sized picture rocking by a degree, as a ship at the jetty does: the software
+  // renderer's triangle filler fails on it unless it goes out in tiles.
+  const int w = 1400, h = 920;
+  Image img = solidimage(w, h, 0x3060A0);
+  MidHandleImage(img);
+  SetRotation(1);
+  DrawImage(img, 683, 384, 0);
+  SetRotation(-1.5f);
+  DrawImage(img, 1700, 288, 0);
+  SetRotation(0);
+  // Along a row through its middle, tile seams included, every pixel is the picture's.
+  int holes = 0;
+  for (int x = 0; x < 1024; x++) holes += pixel(x, 384) != 0x3060A0u;
+  EXPECT_EQ(holes, 0);
+  int colholes = 0;
+  for (int y = 0; y < 768; y++) colholes += pixel(683, y) != 0x3060A0u;
+  EXPECT_EQ(colholes, 0);
+}
+
 TEST_F(Runtime, AnimationStripCutsCellsRowByRowAndRefusesTooMany) {
   std::string dir = tempfolder();
   // 256 x 128: two rows of four 64 x 64 cells, each cell a different colour.
