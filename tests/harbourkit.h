@@ -1,7 +1,6 @@
 // Shared by the tests of chapters 7 to 10 (the harbour and the ending): the real start-up, one
-// player standing at a
-// chapter's level, the level begun as the map or the end screen begins it, the journey map
-// closed with its own button, and clicks on scene objects through whole frames.
+// player standing at a chapter's level, the level begun as the map or the end screen begins it,
+// the journey map closed with its own button, and clicks on scene objects through whole frames.
 #pragma once
 #include "presentation/effects.h"
 #include "presentation/sound.h"
