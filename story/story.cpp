@@ -88,7 +88,7 @@ void deletestorystuff_dynamic() {
   StopS_story();
   deletestorysounds();
   for (Image* img : {&storytextfield, &storyhome, &storysky1, &storysky2, &storybga, &storybgb, &storysun, &storynews,
-                     &storyballoon, &storycensored})
+                     &storyballoon, &storycensored, &storyrain})
     img->reset();
   for (Image& img : storycloud) img.reset();
   for (Image& img : storychar) img.reset();
@@ -100,7 +100,7 @@ void deletestorystuff_dynamic() {
 int storyloaded() {
   int n = 0;
   for (const Image* img : {&storytextfield, &storyhome, &storysky1, &storysky2, &storybga, &storybgb, &storysun,
-                           &storynews, &storyballoon, &storycensored})
+                           &storynews, &storyballoon, &storycensored, &storyrain})
     n += bool(*img);
   for (const Image& img : storycloud) n += bool(img);
   for (const Image& img : storychar) n += bool(img);
