@@ -122,7 +122,7 @@ void drawicon(int size) {
 
 std::vector<pictureentry> manifest_icons() {
   std::vector<pictureentry> out;
-  for (int s : iconsizes) out.push_back({iconpath(s), s, s, "launcher icon in the desktop's icon theme"});
+  for (int s : iconsizes) out.push_back({iconpath(s), s, s, "launcher icon in the desktop's icon theme, its tile full to the edge at the small sizes [cut]"});
   return out;
 }
 
