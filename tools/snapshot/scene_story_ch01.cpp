@@ -3,6 +3,7 @@
 // interlude, Grandma's room with each hiding place glowing under the pointer, a bubble, the
 // revealed roll, the journey map it opens and the fade into the round.
 #include "tools/snapshot/snapshot.h"
+#include "tools/snapshot/scene_story_kit456.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -21,20 +22,9 @@
 #include <unistd.h>
 
 namespace {
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void click(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
+// Whole frames and a person's clicks, as the other story scenes take them.
+void frames(int n) { storysnapframes(n); }
+void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch1start(int w) {
   std::filesystem::path home =

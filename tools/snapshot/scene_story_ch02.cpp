@@ -2,6 +2,7 @@
 // before its scroll and after it, each object glowing under the pointer, a bubble, the weight
 // carried past the open privy, the see-saw tipping and the end (story-2-*.png).
 #include "tools/snapshot/snapshot.h"
+#include "tools/snapshot/scene_story_kit456.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -18,20 +19,9 @@
 #include <unistd.h>
 
 namespace {
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void click(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
+// Whole frames and a person's clicks, as the other story scenes take them.
+void frames(int n) { storysnapframes(n); }
+void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch2start() {
   std::filesystem::path home =

@@ -2,6 +2,7 @@
 // at both ends of its scroll, each object glowing under the pointer, a bubble, the nails
 // flying off the tarp, the chainsaw carried, the pine falling and the end (story-3-*.png).
 #include "tools/snapshot/snapshot.h"
+#include "tools/snapshot/scene_story_kit456.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -23,20 +24,9 @@ namespace {
 // The chainsaw lies tilted in the cargo space, its body up and left of its picture's centre.
 constexpr float sawgripx = ch3sawx - 21;
 constexpr int sawgripy = int(ch3sawy) - 42;
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void click(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
+// Whole frames and a person's clicks, as the other story scenes take them.
+void frames(int n) { storysnapframes(n); }
+void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch3start() {
   std::filesystem::path home =
