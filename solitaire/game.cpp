@@ -15,7 +15,9 @@
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/extras.h"
+#include "solitaire/hint.h"
 #include "solitaire/levels.h"
+#include "solitaire/odds.h"
 #include "solitaire/points.h"
 #include "solitaire/state.h"
 #include "solitaire/stock.h"
@@ -403,6 +405,8 @@ void instgame() {
   roundpoints = 0;
   itemnotice = itemnoticek = 0;
   nomoves = nomovechoice = stuckframes = autoendframes = 0;
+  resethint();
+  resetodds();
   barpos = -120;
   level = selectedlevel;
   prevstars = playerok() && level >= 1 && level <= levelcount ? levelstars[player][level] : 0;
@@ -473,6 +477,9 @@ void showgame() {
   if (endtime < tableendsat && pausesign == -1) gameframe();
   SetAlpha(1);
   drawgameui();
+  hintframe();
+  oddsframe();
+  drawoddssign();
   makewin();
   playsign();
   if (gamestat == GAME_PLAY && cardsleft <= levelparof(level) && gametime > stockfrom && clearedtime > 0)
@@ -690,4 +697,7 @@ void resetgamestate() {
   aimprevstable = aimprevrank = 0;
   resettutorial();
   helppage = 1;
+  resethint();
+  resetodds();
+  oddson = 0;
 }

@@ -1,12 +1,14 @@
 // levelcheck <build folder> [deals] [node budget] [report file] [first level] [last level]
 // Plays every level file in <build folder>/data/levelz over many random deals with the blind
-// and the perfect player and writes a Markdown report of how each level plays.
+// and the perfect player and writes a Markdown report of how each level plays. With
+// LEVELCHECK_TRACE set, every deal's result and search size goes to the error stream.
 #include "runtime/runtime.h"
 #include "solitaire/levels.h"
 #include "solitaire/state.h"
 #include "solitaire/table.h"
 #include "tools/levelcheck/levelplay.h"
 #include <atomic>
+#include <cstdlib>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -23,6 +25,8 @@ struct levelfigures {
   int par = 0, deals = 0;
   int blindsolved = 0, blindstrike = 0, perfectsolved = 0, perfectstrike = 0, perfectcut = 0;
   long blindleft = 0, perfectleft = 0;
+  long nodes = 0, mostnodes = 0;   // positions the perfect player searched: all deals, the worst deal
+  std::vector<int> unsettled;      // deals (0-based) whose search ran out of positions
   bool present = false;
 };
 
@@ -41,17 +45,24 @@ void describe(levelfigures& f, const checkdeal& d) {
 }
 
 void playall(levelfigures& f, const std::vector<checkdeal>& deals, int budget) {
-  for (const checkdeal& d : deals) {
+  for (size_t k = 0; k < deals.size(); k++) {
+    const checkdeal& d = deals[k];
     checkresult b = playblind(d);
     f.blindsolved += b.left <= f.par;
     f.blindstrike += b.left == 0;
     f.blindleft += b.left;
-    checkresult p = b.left == 0 ? checkresult{0, false} : playperfect(d, budget);
+    checkresult p = b.left == 0 ? checkresult{0, false, 0, 0} : playperfect(d, budget);
     if (p.left > b.left) p.left = b.left;  // the perfect player can always play the blind player's game
     f.perfectsolved += p.left <= f.par;
     f.perfectstrike += p.left == 0;
     f.perfectleft += p.left;
     f.perfectcut += p.budget;
+    f.nodes += p.nodes;
+    f.mostnodes = std::max(f.mostnodes, p.nodes);
+    if (p.budget) f.unsettled.push_back(int(k));
+    if (std::getenv("LEVELCHECK_TRACE"))
+      std::fprintf(stderr, "deal %d/%zu: blind %d perfect %d lower %d nodes %ld%s\n", f.level, k + 1, b.left, p.left,
+                   p.lower, p.nodes, p.budget ? " unsettled" : "");
   }
 }
 
@@ -68,7 +79,9 @@ void worker(joblist* jobs) {
   for (int j = jobs->next++; j < int(jobs->levels.size()); j = jobs->next++) {
     int lv = jobs->levels[j];
     playall((*jobs->figures)[lv], (*jobs->deals)[lv], jobs->budget);
-    std::fprintf(stderr, "level %3d done\n", lv);
+    const levelfigures& f = (*jobs->figures)[lv];
+    std::fprintf(stderr, "level %3d done: strike %d, par %d, unsettled %zu, most positions %ld\n", lv,
+                 f.perfectstrike, f.perfectsolved, f.unsettled.size(), f.mostnodes);
   }
 }
 
@@ -110,8 +123,7 @@ int main(int argc, char** argv) {
   auto t0 = std::chrono::steady_clock::now();
   resettablestate();
 
-  // Deals are made here, by the game's routines on this thread; levels with the helping
-  // stock are played here too, the others by two workers.
+  // Deals are made here, by the game's routines on this thread, and played by two workers.
   std::vector<levelfigures> figures(lastlevel + 1);
   std::vector<std::vector<checkdeal>> deals(lastlevel + 1);
   joblist jobs;
@@ -130,8 +142,7 @@ int main(int argc, char** argv) {
     f.deals = dealsper;
     for (int k = 0; k < dealsper; k++) deals[lv].push_back(checkmakedeal(lv, uint32_t(lv * 100003 + k * 7919 + 1)));
     describe(f, deals[lv][0]);
-    if (deals[lv][0].helping) playall(f, deals[lv], budget);
-    else jobs.levels.push_back(lv);
+    jobs.levels.push_back(lv);
   }
   std::thread a(worker, &jobs), b(worker, &jobs);
   a.join();
@@ -141,19 +152,33 @@ int main(int argc, char** argv) {
   // The report.
   std::ostringstream out;
   char line[512];
+  int unsettled = 0;
+  std::string unsettledlist;
+  for (int lv = first; lv <= last; lv++)
+    for (int k : figures[lv].unsettled) {
+      unsettled++;
+      unsettledlist += (unsettledlist.empty() ? "" : ", ") + std::to_string(lv) + "/" + std::to_string(k + 1);
+    }
   out << "# How the levels play\n\n";
   out << "Written by levelcheck: every level over " << dealsper << " random deals, played by a blind player who sees "
       << "only the free faces, the covers and the stable, and by a perfect player who knows every card and the "
-      << "stock order (search of at most " << budget << " positions per deal). Both play the stock as the game "
-      << "does (the helping stock of levels 1 to 4, the wild card from level 3) and use no extras.\n\n";
+      << "stock order and searches for the fewest cards left (at most " << budget << " positions per deal). Both "
+      << "play the stock as the game does (the helping stock of levels 1 to 4, the wild card from level 3) and use "
+      << "no extras.\n\n";
+  if (unsettled == 0)
+    out << "Every deal was settled: the perfect player's figures are exact shares, not bounds.\n\n";
+  else
+    out << "Unsettled deals (the search ran out of positions; their figures count the best line found, so the "
+        << "perfect columns are floors by at most these deals): " << unsettled << " (level/deal: " << unsettledlist
+        << ").\n\n";
   out << "Columns: cards on the table, columns, face-down cards (under covers), special cards (P plant, B bonus, "
       << "F fishslap, G pig, N ninja), par; then for each player the share of deals within par, the strike share "
-      << "and the mean cards left. \"cut\" is the share of deals where the search ran out of positions (its "
-      << "figure is then a bound). Targets for the blind player: within par at least 80 % on levels 1 to 9, "
+      << "and the mean cards left; then the positions the perfect player searched, on average and for the "
+      << "hardest deal. Targets for the blind player: within par at least 80 % on levels 1 to 9, "
       << "55 to 85 % on 10 to 31, 30 to 75 % from 32; perfect player at least 90 %; blind strikes above 1 %.\n\n";
   out << "| Level | Stage | Cards | Cols | Face-down | Specials | Par | Blind par % | Blind strike % | Blind left | "
-         "Perfect par % | Perfect strike % | Perfect left | Cut % | Notes |\n";
-  out << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+         "Perfect par % | Perfect strike % | Perfect left | Positions | Most | Notes |\n";
+  out << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
   std::vector<std::string> misses;
   double previous = -1;
   for (int lv = first; lv <= last; lv++) {
@@ -178,10 +203,10 @@ int main(int argc, char** argv) {
     previous = bs;
     if (!notes.empty()) misses.push_back("Level " + std::to_string(lv) + ": " + notes);
     std::snprintf(line, sizeof line,
-                  "| %d | %d | %d | %d | %d | %s | %d | %.1f | %.1f | %.2f | %.1f | %.1f | %.2f | %.1f | %s |\n", lv,
-                  stageof(lv), f.cards, f.cols, f.facedown, specials.c_str(), f.par, bs, bk,
+                  "| %d | %d | %d | %d | %d | %s | %d | %.1f | %.1f | %.2f | %.1f | %.1f | %.2f | %.0f | %ld | %s |\n",
+                  lv, stageof(lv), f.cards, f.cols, f.facedown, specials.c_str(), f.par, bs, bk,
                   double(f.blindleft) / f.deals, ps, pk, double(f.perfectleft) / f.deals,
-                  pct(f.perfectcut, f.deals), notes.c_str());
+                  double(f.nodes) / f.deals, f.mostnodes, notes.c_str());
     out << line;
   }
   // The stage's last level is never its easiest.
