@@ -298,6 +298,37 @@ int neighbourcount(const int* counts, int rank) {
   return counts[lo] + counts[hi];
 }
 
+// Every rank card taken lies on a stable some earlier event laid: a rank card taken before it,
+// a drawn card, the stable at the start or a wild one. Each event serves one take at most,
+// so rank cards that cannot each be given a neighbour of their own stay. The neighbours are
+// matched rank to rank round the circle of ranks (ace beside king).
+int unmatched(const int* need, const int* give, int wild) {
+  // Givers of rank r serve takers of r - 1 and r + 1, so givers and takers form one ring of
+  // 26: giver 1, taker 2, giver 3, ... giver 13, taker 1, giver 2, ... taker 13, back to
+  // giver 1; node k has rank k mod 13 + 1 and is a giver when k is even. A match uses an
+  // edge between neighbours on the ring. With the edge from the last node to the first fixed,
+  // the rest is a path, where taking all an end node can give is best.
+  constexpr int ring = 26;
+  int c[ring], total = 0;
+  for (int k = 0; k < ring; k++) {
+    int r = k % 13 + 1;
+    c[k] = k % 2 == 0 ? give[r] : need[r];
+  }
+  for (int r = 1; r <= 13; r++) total += need[r];
+  int best = 0;
+  for (int x = 0; x <= std::min(c[ring - 1], c[0]); x++) {
+    int matched = x, prev = x;  // prev: what the edge into node k already uses of it
+    for (int k = 0; k < ring - 1; k++) {
+      int room = k + 1 == ring - 1 ? c[k + 1] - x : c[k + 1];
+      int f = std::min(c[k] - prev, room);
+      matched += f;
+      prev = f;
+    }
+    best = std::max(best, matched);
+  }
+  return std::max(0, total - best - wild);
+}
+
 // Cards that can never leave: a face-down card without a cover; a shut cover whose animals
 // are all gone (or lie above it in its own column, which turns only free cards); a rank that
 // nothing left on the table, in the stock or on the stable neighbours. Each holds down the
@@ -371,6 +402,25 @@ int lowerbound(const searchwork& w, const playstate& s) {
   }
   int bound = 0;
   for (int c = 0; c < ncol; c++) bound += deadupto[c];
+  {
+    // The rank cards still alive each need a neighbour of their own.
+    int need[15] = {}, give[15] = {};
+    int wild = fish + (s.stable == solvewildrank ? 1 : 0);
+    for (int c = 0; c < ncol; c++)
+      for (int i = deadupto[c]; i < s.height[c]; i++) {
+        int v = d.columns[c][i].value;
+        if (v >= 1 && v <= 13) need[v]++, give[v]++;
+      }
+    if (s.stable >= 1 && s.stable <= 13) give[s.stable]++;
+    if (drawsleft(d, s) > 0 && (d.helping || w.stockfrom.empty())) {
+      wild += drawsleft(d, s);
+    } else if (!w.stockfrom.empty()) {
+      const auto& from = w.stockfrom[std::min<size_t>(size_t(s.drawn), w.stockfrom.size() - 1)];
+      for (int r = 1; r <= 13; r++) give[r] += from[r];
+      wild += from[14];
+    }
+    bound += unmatched(need, give, wild);
+  }
   return bound;
 }
 

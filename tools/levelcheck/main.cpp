@@ -173,12 +173,12 @@ int main(int argc, char** argv) {
         << ").\n\n";
   out << "Columns: cards on the table, columns, face-down cards (under covers), special cards (P plant, B bonus, "
       << "F fishslap, G pig, N ninja), par; then for each player the share of deals within par, the strike share "
-      << "and the mean cards left; then the positions the perfect player searched, on average and for the "
-      << "hardest deal. Targets for the blind player: within par at least 80 % on levels 1 to 9, "
+      << "and the mean cards left; the perfect player's unsettled deals, and the positions it searched, on "
+      << "average and for the hardest deal. Targets for the blind player: within par at least 80 % on levels 1 to 9, "
       << "55 to 85 % on 10 to 31, 30 to 75 % from 32; perfect player at least 90 %; blind strikes above 1 %.\n\n";
   out << "| Level | Stage | Cards | Cols | Face-down | Specials | Par | Blind par % | Blind strike % | Blind left | "
-         "Perfect par % | Perfect strike % | Perfect left | Positions | Most | Notes |\n";
-  out << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+         "Perfect par % | Perfect strike % | Perfect left | Unsettled | Positions | Most | Notes |\n";
+  out << "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
   std::vector<std::string> misses;
   double previous = -1;
   for (int lv = first; lv <= last; lv++) {
@@ -203,9 +203,9 @@ int main(int argc, char** argv) {
     previous = bs;
     if (!notes.empty()) misses.push_back("Level " + std::to_string(lv) + ": " + notes);
     std::snprintf(line, sizeof line,
-                  "| %d | %d | %d | %d | %d | %s | %d | %.1f | %.1f | %.2f | %.1f | %.1f | %.2f | %.0f | %ld | %s |\n",
+                  "| %d | %d | %d | %d | %d | %s | %d | %.1f | %.1f | %.2f | %.1f | %.1f | %.2f | %zu | %.0f | %ld | %s |\n",
                   lv, stageof(lv), f.cards, f.cols, f.facedown, specials.c_str(), f.par, bs, bk,
-                  double(f.blindleft) / f.deals, ps, pk, double(f.perfectleft) / f.deals,
+                  double(f.blindleft) / f.deals, ps, pk, double(f.perfectleft) / f.deals, f.unsettled.size(),
                   double(f.nodes) / f.deals, f.mostnodes, notes.c_str());
     out << line;
   }
@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
   out << "\n## Targets missed\n\n";
   if (misses.empty()) out << "None.\n";
   for (const auto& m : misses) out << "- " << m << "\n";
-  std::snprintf(line, sizeof line, "\nRun time %.0f s.\n", seconds);
+  std::snprintf(line, sizeof line, "\nRun time %.0f s (levelcheck <build folder> %d %d).\n", seconds, dealsper, budget);
   out << line;
   std::ofstream file(reportpath);
   file << out.str();
