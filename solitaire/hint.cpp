@@ -10,8 +10,8 @@
 namespace {
 
 constexpr int hintframes = 150;    // the mark shows for three seconds
-constexpr int hintbuttonx = 185;   // the button, from midx: right of the menu button
-constexpr int hintbuttony = -15;   // from barpos, as the menu button
+constexpr int hintbuttonx = 190;   // the button, from midx: right of the stable, under the odds sign
+constexpr int hintbuttony = 700;
 constexpr int hintbuttonimage = 11;
 constexpr double degree = 3.14159265358979323846 / 180.0;
 
@@ -52,7 +52,9 @@ void hintframe() {
   if (!playerok()) return;
   const int p = player;
   bool inplay = gamestat == GAME_PLAY && endtime == 0 && popuplevel == 0 && pausesign == -1;
-  bool asked = button(midx + hintbuttonx, barpos + hintbuttony, hintbuttonimage, inplay ? 1 : -1, gametext(4, 1)) == BUTTON_CLICK;
+  bool asked = false;
+  if (gamestat != GAME_END && endtime == 0)
+    asked = button(midx + hintbuttonx, hintbuttony, hintbuttonimage, inplay ? 1 : -1, gametext(4, 1)) == BUTTON_CLICK;
   if (KeyHit('H') > 0 && inplay) asked = true;
   if (asked) askhint();
   if (hinttime == 0) return;

@@ -22,10 +22,10 @@ constexpr int helpinglevels = 5;  // levels below this draw a card that fits a c
 constexpr int oddstablebits = 16; // the worker's position table: 2^16 slots
 constexpr int oddsshowfrom = 24;  // the sign shows a figure once this many samples came back
 
-// Where the sign stands: under the top band, left of the level's name (1024 layout).
-constexpr int oddsx = -270;      // from midx
-constexpr int oddsy = 112;       // from the top
-constexpr float oddsscale = 0.62f;
+// Where the sign stands: right of the stable, left of the plant bar (1024 layout, from midx).
+constexpr int oddsx = 190;
+constexpr int oddsy = 640;        // the plate's middle; the heading stands above it
+constexpr float oddsscale = 0.6f; // the plate is the map's info field, shrunk
 
 // One count: the view it samples, what came back. The worker owns a shared copy, so a count
 // the game screen gives up on finishes its sample and lets go.
@@ -62,7 +62,9 @@ void oddsworker(std::shared_ptr<oddsjob> job) {
   sizetable(table, oddstablebits);
   for (int i = 0; i < job->samples && !job->cancel.load(); i++) {
     checkdeal d = sampledeal(job->view, uint32_t(i * 7919 + 1));
-    if (reachestarget(d, job->view.par, oddssamplenodes, table) == 1) job->reached++;
+    int answer = reachestarget(d, job->view.par, oddssamplenodes, table, nullptr, &job->cancel);
+    if (job->cancel.load()) break;  // given up: what came back no longer counts
+    if (answer == 1) job->reached++;
     job->done++;
   }
   job->finished = true;
@@ -222,7 +224,8 @@ void oddsframe() {
   int done = runningjob->done.load();
   int reached = runningjob->reached.load();
   oddsfinished = runningjob->finished.load() ? 1 : 0;
-  if (done >= oddsshowfrom || (oddsfinished == 1 && done > 0)) {
+  // A count that has found no way yet says nothing until it is finished: 0 means no sample at all.
+  if ((done >= oddsshowfrom && reached > 0) || (oddsfinished == 1 && done > 0)) {
     oddscounted = done;
     oddspercent = (reached * 100 + done / 2) / done;
     // A share that rounds to 0 while some sample reached par is still a chance.
@@ -231,8 +234,7 @@ void oddsframe() {
 }
 
 void drawoddssign() {
-  if (oddson == 0 || !playerok()) return;
-  float a = GetAlpha();
+  if (oddson == 0 || !playerok() || gamestat == GAME_END) return;
   int x = midx + oddsx, y = oddsy;
   SetScale(oddsscale, oddsscale);
   drawimg(fieldimg, x, y);
@@ -241,7 +243,6 @@ void drawoddssign() {
   if (oddspercent < 0) line = "...";
   else if (oddspercent == 0 && oddsfinished == 1) line = gametext(4, 3);
   else line = std::to_string(oddspercent) + " %";
-  drawtext(gametext(4, 2), x, y - 14, ALIGN_CENTRE, 2);
-  drawtext(line, x, y + 10, ALIGN_CENTRE, 2);
-  SetAlpha(a);
+  drawtext(gametext(4, 2), x, y - 30, ALIGN_CENTRE, 2);
+  drawtext(line, x, y + 2, ALIGN_CENTRE, 2);
 }

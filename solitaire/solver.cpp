@@ -263,6 +263,7 @@ struct searchwork {
   int bestseen = 99;   // the fewest cards left at any position reached
   long leftout = 0;    // lines left out for want of strays, counted
   uint32_t pass = 0;   // the pass of the search running, marks the table's stray counts
+  const std::atomic<bool>* stop = nullptr;  // set by another thread: give up at once
   // Stock cards still to come from draw k on: by rank (1..13), and wild ones.
   std::vector<std::array<int8_t, 15>> stockfrom;
 };
@@ -489,7 +490,7 @@ int search(searchwork& w, playstate s, int target, int disc) {
     w.leftout++;  // searched in this pass with as many strays or more, and lines were left out
     return target + 1;
   }
-  if (++w.nodes > w.budget) {
+  if (++w.nodes > w.budget || (w.stop && (w.nodes & 255) == 0 && w.stop->load(std::memory_order_relaxed))) {
     w.cut = true;
     return target + 1;
   }
@@ -590,9 +591,11 @@ checkresult playperfect(const checkdeal& d, int nodebudget) {
   return playperfect(d, nodebudget, table);
 }
 
-int reachestarget(const checkdeal& d, int target, int nodebudget, solvetable& table, long* nodes) {
+int reachestarget(const checkdeal& d, int target, int nodebudget, solvetable& table, long* nodes,
+                  const std::atomic<bool>* stop) {
   searchwork w;
   preparework(w, d, nodebudget, table);
+  w.stop = stop;
   playstate start = startstate(d);
   int v = searchtarget(w, start, target);
   if (nodes) *nodes = w.nodes;

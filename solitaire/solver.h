@@ -12,6 +12,7 @@
 // worker thread while the game screen keeps drawing.
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -103,6 +104,8 @@ checkresult playblind(const checkdeal& d);
 // `nodebudget` positions; `table` may be shared between calls on one thread (it is cleared).
 checkresult playperfect(const checkdeal& d, int nodebudget);
 checkresult playperfect(const checkdeal& d, int nodebudget, solvetable& table);
-// Whether a line from the start leaves at most `target` cards: 1 yes, 0 no, -1 unsettled.
-int reachestarget(const checkdeal& d, int target, int nodebudget, solvetable& table, long* nodes = nullptr);
+// Whether a line from the start leaves at most `target` cards: 1 yes, 0 no, -1 unsettled (the
+// budget ran out, or `stop` was set: it is looked at every few hundred positions).
+int reachestarget(const checkdeal& d, int target, int nodebudget, solvetable& table, long* nodes = nullptr,
+                  const std::atomic<bool>* stop = nullptr);
 void sizetable(solvetable& table, int bits);

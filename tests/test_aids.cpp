@@ -131,7 +131,7 @@ TEST_F(Hint, PicksAFreeGiftThenAFittingFaceThenTheStockAndCostsNothing) {
   stableto(cardidentity(7, 2));
   rest();
   resethint();
-  clickat(midx + 185, barpos - 15);
+  clickat(midx + 190, 700);
   EXPECT_EQ(hintstock, 1);
   EXPECT_EQ(roundpoints, points);
   // The mark shows over the stock for three seconds, then goes.

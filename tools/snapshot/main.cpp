@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
   if (wanted("shell")) failed += !snapshell();
   if (wanted("menu")) failed += !snapmenu();
   if (wanted("game")) failed += !snapgame();
+  if (wanted("aids")) failed += !snapaids();
   if (wanted("map")) failed += !snapmap();
   if (wanted("story")) failed += !snapstory();
   if (wanted("panels")) failed += !snappanels();

@@ -1,0 +1,99 @@
+// The game screen's aids as a person asks for them: a shipped level dealt through the real
+// frame loop, H pressed for the hint's mark, O pressed for the odds sign once its count is in.
+#include "tools/snapshot/snapshot.h"
+#include "progression/startlevel.h"
+#include "runtime/runtime.h"
+#include "runtime/testinput.h"
+#include "shell/dispatch.h"
+#include "shell/profiles.h"
+#include "shell/startup.h"
+#include "shell/state.h"
+#include "solitaire/game.h"
+#include "solitaire/hint.h"
+#include "solitaire/odds.h"
+#include "solitaire/state.h"
+#include "solitaire/table.h"
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int aidslevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
+
+void frames(int n) {
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+  }
+}
+
+void clickat(int x, int y) {
+  testmousemove(x, y);
+  testmousepress(1);
+  frames(1);
+  testmouserelease(1);
+  frames(1);
+}
+
+void presskey(int key) {
+  testkeypress(key);
+  frames(1);
+  testkeyrelease(key);
+  frames(1);
+}
+
+// A fresh start with one player at the level, in a scratch user folder.
+void startaids() {
+  fs::path home = fs::temp_directory_path() / "morgavelle-snapaids";
+  fs::remove_all(home);
+  fs::create_directories(home);
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  SetHeadless(true);
+  testclock(true, 1000);
+  testresetinput();
+  resetshellstate();
+  gamestartup();
+  resettablestate();
+  resetgamestate();
+  inputon = 1;
+  player = 1;
+  clearplayer(1);
+  playername[1] = "Snap";
+  maplevel[1] = toplevel[1] = aidslevel;
+  cash[1] = 1200;
+  selectedlevel = aidslevel;
+  screen = SCREEN_MENU;
+  fadeto(SCREEN_GAME, 0, 0);
+  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) frames(1);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) frames(1);
+  for (int i = 0; i < 80 && !tableatrest(); i++) frames(1);
+}
+
+}  // namespace
+
+bool snapaids() {
+  bool ok = true;
+  // Draws as the hint says until it marks a card of the table.
+  startaids();
+  for (int i = 0; i < 12; i++) {
+    testmousemove(300, 500);
+    presskey('H');
+    if (hintslot > 0) break;
+    clickat(stocktopx + 48, stocky + 71);
+    for (int k = 0; k < 80 && !tableatrest(); k++) frames(1);
+  }
+  testmousemove(300, 500);
+  frames(12);  // the mark's glow near its brightest
+  ok &= savesnapshot("game-hint");
+
+  startaids();
+  testmousemove(300, 500);
+  presskey('O');
+  oddswait();
+  frames(2);
+  ok &= savesnapshot("game-odds");
+  resetodds();
+  return ok;
+}
