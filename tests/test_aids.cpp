@@ -205,7 +205,7 @@ TEST_F(Odds, ZeroWhenCoveredCardsCanNeverTurn) {
   EXPECT_EQ(oddsfinished, 1);
   EXPECT_EQ(oddspercent, 0);
   // The sign's text says it outright.
-  EXPECT_EQ(gametext(4, 3), "No way to par");
+  EXPECT_EQ(gametext(4, 3), "No par left");
 }
 
 // The opening odds of a shipped level: the share of samples the perfect player brings within
