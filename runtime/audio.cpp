@@ -200,7 +200,7 @@ static bool decodewav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, 
         std::memcpy(pcm.data(), &b[body], pcm.size() * 2);
       } else {
         pcm.resize(size);
-        for (uint32_t i = 0; i < size; i++) pcm[i] = int16_t((int(b[body + i]) - 128) << 8);
+        for (uint32_t i = 0; i < size; i++) pcm[i] = int16_t((int(b[body + i]) - 128) * 256);  // below the middle is negative
       }
       return !pcm.empty();
     }

@@ -432,4 +432,37 @@ TEST_F(DamagedData, EveryMenuPictureCutShortStillGivesAGameThatAsksBeforeClosing
   EXPECT_EQ(quit, 0);
 }
 
+// ---- Pictures whose header promises more than any picture of the game ----
+
+// Data memory of this process now, from /proc (under AddressSanitizer mostly its shadow).
+long datakilobytes() {
+  std::string status = readbytes("/proc/self/status");
+  size_t at = status.find("VmData:");
+  return at == std::string::npos ? -1 : std::atol(status.c_str() + at + 7);
+}
+
+TEST(PictureLimits, AHeaderPromisingAGigabyteIsRefusedBeforeAnythingIsAllocated) {
+  headlessgraphics();
+  const char* source = std::getenv("MORGAVELLE_SOURCE");
+  const std::string regress = std::string(source ? source : "..") + "/tests/regress/";
+  for (const std::string name : {"png/header-promises-16384-square.png", "jpeg/progressive-header-promises-16000-square.jpg"}) {
+    const long now = datakilobytes();
+    ASSERT_GT(now, 0);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      // A quarter of a gigabyte more than now: the game's pictures fit many times over.
+      struct rlimit cap;
+      cap.rlim_cur = cap.rlim_max = rlim_t(now + 256 * 1024) * 1024;
+      setrlimit(RLIMIT_DATA, &cap);
+      if (!LoadImage("data\\ui\\logo.png", -1)) _exit(4);  // the game's own pictures load under the cap
+      Image img = LoadImage(regress + name, -1);
+      _exit(img ? 3 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << name << ": status " << status;
+  }
+}
+
 }  // namespace
