@@ -65,6 +65,17 @@ void tellwhere() {
   if (n > 0 && write(2, line, size_t(n)) < 0) {}
 }
 
+long soakdone = 0;  // frames of the seeds already finished
+
+// Stopped from outside (a time limit): say how far the run came, then stop.
+void onstop(int sig) {
+  char line[160];
+  int n = std::snprintf(line, sizeof line, "soak: stopped from outside at seed %ld, frame %ld: %ld frames played without a fault\n",
+                        soakseed, soakframe, soakdone + soakframe);
+  if (n > 0 && write(1, line, size_t(n)) < 0) {}
+  _exit(3);
+}
+
 void ondeath(int sig) {
   tellwhere();
   signal(sig, SIG_DFL);
@@ -217,6 +228,7 @@ bool soakseedrun(long seed, long frames, long& quits, std::set<int>& screens, st
       tellwhere();
       return false;
     }
+    if (soakframe % 10000 == 9999) std::printf("soak: seed %ld, frame %ld\n", seed, soakframe + 1);
     progress p = now();
     if (p == last) {
       if (++since >= stucklimit) {
@@ -254,14 +266,17 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--from") == 0 && i + 1 < argc) soakfrom = std::atol(argv[++i]);
     else seeds.push_back(std::atol(argv[i]));
   }
+  setvbuf(stdout, nullptr, _IOLBF, 0);  // progress lines show as they come
   std::cout.rdbuf(&trace);
   if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(tellwhere);
   for (int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL}) signal(sig, ondeath);
+  for (int sig : {SIGTERM, SIGINT}) signal(sig, onstop);
   long quits = 0, total = 0;
   std::set<int> screens, popups;
   for (long seed : seeds) {
     if (!soakseedrun(seed, frames, quits, screens, popups)) return 1;
     total += frames;
+    soakdone = total;
     std::printf("soak: seed %ld, %ld frames, no fault\n", seed, frames);
   }
   std::string seen, opened;
