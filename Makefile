@@ -2,7 +2,7 @@
 # `make snapshots SCENES="pictures storyart"` renders only the named scenes.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench snapshots levels clean install uninstall
+.PHONY: all deps run test bench snapshots levels clean install uninstall soak fuzz
 
 # Where `make install` puts the game; DESTDIR stages it elsewhere (packages).
 PREFIX ?= /usr/local
@@ -25,6 +25,22 @@ test: deps
 
 bench: all
 	@for b in build-release/bench_*; do echo "== $$b"; (cd build-release && ./$$(basename $$b)) || exit 1; done
+
+# The monkey soak: a million frames of random input over every screen, under the sanitizers,
+# from four fixed seeds. A failure prints the seed and frame to replay.
+SOAKFRAMES ?= 250000
+SOAKSEEDS ?= 1 2 3 4
+soak: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
+	cmake --build build -j $(JOBS) --target soak
+	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 ./soak $(SOAKFRAMES) $(SOAKSEEDS)
+
+# Every loader fuzzed for FUZZTIME seconds from the real files (libFuzzer where clang has it).
+FUZZTIME ?= 60
+fuzz: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
+	cmake --build build -j $(JOBS) --target data fuzzloop
+	JOBS=$(JOBS) scripts/fuzz $(FUZZTIME)
 
 snapshots: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
@@ -50,4 +66,4 @@ uninstall:
 	DESTDIR="$(DESTDIR)" scripts/uninstall build-release/install_manifest.txt
 
 clean:
-	rm -rf build build-release
+	rm -rf build build-release build-fuzz

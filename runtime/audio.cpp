@@ -197,10 +197,10 @@ static bool decodewav(const std::vector<uint8_t>& b, std::vector<int16_t>& pcm, 
       if (!havefmt || format != 1 || (bits != 8 && bits != 16) || chans < 1 || chans > 2 || rate <= 0) return false;
       if (bits == 16) {
         pcm.resize(size / 2);
-        std::memcpy(pcm.data(), &b[body], pcm.size() * 2);
+        if (!pcm.empty()) std::memcpy(pcm.data(), &b[body], pcm.size() * 2);  // a one-byte chunk holds no sample
       } else {
         pcm.resize(size);
-        for (uint32_t i = 0; i < size; i++) pcm[i] = int16_t((int(b[body + i]) - 128) << 8);
+        for (uint32_t i = 0; i < size; i++) pcm[i] = int16_t((int(b[body + i]) - 128) * 256);  // below the middle is negative
       }
       return !pcm.empty();
     }

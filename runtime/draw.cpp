@@ -20,6 +20,8 @@ static int generation = 0;              // bumps whenever the renderer is recrea
 static bool automidhandle = false;
 static int drawcalls = 0;
 static bool renderertiming = false;  // benchmarks only
+static bool pixelfill = true;        // false: draw calls fill nothing (soak, autoplay)
+static int nonfinitevertices = 0;    // corners that came out NaN or infinite while not filling
 static double renderermicros = 0;
 static SDL_Rect cliprect{0, 0, 0, 0};
 static bool clipon = false;
@@ -188,8 +190,11 @@ void Cls() {
   if (!headless) SDL_SetRenderTarget(renderer, target);
   SDL_SetRenderDrawColor(renderer, Uint8(drawstate.clscolor_red), Uint8(drawstate.clscolor_green),
                          Uint8(drawstate.clscolor_blue), 255);
-  SDL_RenderClear(renderer);
+  if (pixelfill) SDL_RenderClear(renderer);
 }
+
+void SetPixelFill(bool on) { pixelfill = on; }
+int NonFiniteVertices() { return nonfinitevertices; }
 
 bool Flip(int sync) {
   if (!renderer) return false;
@@ -307,6 +312,10 @@ void SetRotation(float degrees) {
 
 // ---- Decoding pictures ----
 
+// The game's largest picture is 1400 pixels wide. A damaged header may promise 16384 x 16384
+// (a gigabyte of pixels, allocated before the data runs out): such a picture is refused.
+constexpr unsigned picturesidelimit = 4096;
+
 static bool decodepng(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& rgba, int& w, int& h, bool& alpha) {
   png_image img;
   std::memset(&img, 0, sizeof img);
@@ -314,7 +323,7 @@ static bool decodepng(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& r
   if (!png_image_begin_read_from_memory(&img, bytes.data(), bytes.size())) return false;
   alpha = (img.format & PNG_FORMAT_FLAG_ALPHA) != 0;
   img.format = PNG_FORMAT_RGBA;
-  if (img.width == 0 || img.height == 0 || img.width > 16384 || img.height > 16384) {
+  if (img.width == 0 || img.height == 0 || img.width > picturesidelimit || img.height > picturesidelimit) {
     png_image_free(&img);
     return false;
   }
@@ -355,11 +364,16 @@ static bool decodejpeg(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& 
     jpeg_destroy_decompress(&c);
     return false;
   }
+  // Checked before decoding starts: a progressive picture's buffers are as large as its header says.
+  if (c.image_width > picturesidelimit || c.image_height > picturesidelimit) {
+    jpeg_destroy_decompress(&c);
+    return false;
+  }
   c.out_color_space = JCS_RGB;
   jpeg_start_decompress(&c);
   w = int(c.output_width);
   h = int(c.output_height);
-  if (w <= 0 || h <= 0 || w > 16384 || h > 16384 || c.output_components != 3) {
+  if (w <= 0 || h <= 0 || unsigned(w) > picturesidelimit || unsigned(h) > picturesidelimit || c.output_components != 3) {
     jpeg_destroy_decompress(&c);
     return false;
   }
@@ -556,7 +570,13 @@ void DrawImage(const Image& image, float x, float y, int frame) {
         v[i].tex_coord.x = tu[i];
         v[i].tex_coord.y = tv[i];
       }
-      SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+      if (pixelfill) {
+        SDL_RenderGeometry(renderer, img.texture, v, 4, idx, 6);
+      } else {
+        // Nothing reaches the renderer, but a bad vertex still shows as one.
+        for (const SDL_Vertex& q : v)
+          if (!std::isfinite(q.position.x) || !std::isfinite(q.position.y)) nonfinitevertices++;
+      }
     }
   }
   if (renderertiming)

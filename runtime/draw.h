@@ -95,6 +95,10 @@ int ImagesCollide(const Image& image1, float x1, float y1, int frame1, const Ima
 std::vector<uint8_t> ReadPixels(int& w, int& h);
 uint32_t PixelAt(int x, int y);  // 0xRRGGBB of the rendered frame, headless only
 bool SavePixelsPNG(const std::vector<uint8_t>& rgba, int w, int h, const std::string& path);
+// Off: every draw call runs its whole path (matrix, texture, batching) but fills no pixels.
+// Only the soak and autoplay tools switch it off, to play millions of frames.
+void SetPixelFill(bool on);
+int NonFiniteVertices();  // corners seen NaN or infinite while not filling, since the start
 int DrawCalls();  // quads submitted since the last Cls, for benchmarks
 // Benchmarks: measure the time spent inside the renderer's own calls (rasterising, on the
 // software renderer) so that the runtime's own share of a draw can be told apart.

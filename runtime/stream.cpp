@@ -1,4 +1,5 @@
 #include "runtime/stream.h"
+#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
 #include <strings.h>
@@ -135,6 +136,8 @@ Stream WriteFile(const std::string& path) {
 }
 
 bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes) {
+  // A file-size limit (ulimit -f) must fail the write, not end the game with SIGXFSZ.
+  signal(SIGXFSZ, SIG_IGN);
   std::string tmp = path + ".new";
   int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   if (fd < 0) return false;
@@ -156,6 +159,13 @@ bool WriteFileAtomic(const std::string& path, const std::vector<uint8_t>& bytes)
   if (rename(tmp.c_str(), path.c_str()) != 0) {
     unlink(tmp.c_str());
     return false;
+  }
+  // The rename itself reaches the disk with its folder.
+  size_t slash = path.rfind('/');
+  int dir = open(slash == std::string::npos ? "." : path.substr(0, slash + 1).c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    fsync(dir);
+    close(dir);
   }
   return true;
 }

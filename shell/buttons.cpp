@@ -27,6 +27,11 @@ int button(float x, float y, int image, int layer, const std::string& caption) {
   const Image& pic = image >= 1 && image <= buttonpictures ? buttonimg[image] : buttonimg[0];
   int hw = pic ? pic->width / 2 : 0, hh = pic ? pic->height / 2 : 0;
   int result = BUTTON_IDLE;
+  if (layer == buttonlayer && pic && buttonspots < buttonspotcount) {
+    buttonspots++;
+    buttonspotx[buttonspots] = int(x);
+    buttonspoty[buttonspots] = int(y);
+  }
   // A popup that is fading out has been answered: its buttons take no second click.
   bool hovered = x - hw < mousex && mousex < x + hw && y - hh < mousey && mousey < y + hh && layer == buttonlayer &&
                  fadestate == 1 && pausesign == -1 && !(layer == 2 && popuplevel > 0 && popupdir == 2);
@@ -107,6 +112,7 @@ static void runpopup(int id) {
     case POPUP_RESTART: restartpopup(); break;
     case POPUP_NEWADVENTURE: newadventurepopup(); break;
     case POPUP_NOSOUND: nosoundpopup(); break;
+    case POPUP_NOSAVE: nosavepopup(); break;
     case POPUP_CARDBACK: cardbackpopup(); break;
     default: break;  // 442 and 443 are drawn by the adventure map itself
   }

@@ -27,6 +27,7 @@ enum {
   POPUP_RESTART = 399,      // restart the level (solitaire)
   POPUP_NEWADVENTURE = 432, // start the adventure again (solitaire)
   POPUP_NOSOUND = 440,      // no sound device (shell)
+  POPUP_NOSAVE = 441,       // the user folder takes no saves (shell)
   POPUP_MAP = 442,          // the adventure map's own popup, drawn by the map (no backdrop)
   POPUP_MAP2 = 443,         // no backdrop either
   POPUP_CARDBACK = 444      // card back choice (solitaire)
@@ -37,6 +38,11 @@ inline std::array<Image, buttonpictures + 1> buttonimg;  // button pictures 1..1
 inline Image popuppanelimg;     // "popupmedium.png": the panel of every popup
 inline Image popuptitleimg;     // "headlinesmall.png": the title plate
 inline Image popupbackdropimg;  // "black.png": the tile that darkens the screen
+
+// ---- The buttons that could take a click this frame, for the tools that drive the game ----
+inline constexpr int buttonspotcount = 40;  // spots 1..40 (slot 0 unused)
+inline int buttonspots = 0;                 // live buttons drawn so far this frame; readinput clears it
+inline std::array<int, buttonspotcount + 1> buttonspotx{}, buttonspoty{};  // their centres
 
 // ---- Set every frame by the screen: whose buttons react ----
 inline int buttonlayer = 1;  // 1 the screen's buttons, 2 a popup's; other layers never react

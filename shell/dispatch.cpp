@@ -18,6 +18,7 @@
 #include "text/texts.h"
 
 void readinput() {
+  buttonspots = 0;
   mousehit1 = mousehit2 = mousedown1 = mousedown2 = 0;
   keyenter = keyesc = keyf2 = keyf3 = keyf4 = keyf7 = 0;
   mousemoved = (prevmousex != mousex || prevmousey != mousey) ? 1 : 0;

@@ -6,6 +6,9 @@ void logmsg(const std::string& kind, const std::string& text) {
   loglastkind = kind;
   loglasttext = text;
   if (kind == "i" || kind == "s") logmissing.push_back(kind + " " + text);
+  // A picture or sound that is missing or damaged is named once; the game goes on without it.
+  if ((kind == "i" || kind == "s") && missingtold.insert(text).second)
+    Print(std::string(kind == "i" ? "picture" : "sound") + " missing or damaged, left out: " + text);
   if (logtrace) Print("logmsg " + kind + ": " + text);
 }
 

@@ -27,4 +27,5 @@ inline std::string loglastkind;   // the last call's kind
 inline std::string loglasttext;   // and its text
 inline bool logtrace = false;     // also print each call (the completeness check turns this on)
 inline std::vector<std::string> logmissing;
+inline std::set<std::string> missingtold;    // pictures and sounds already reported missing or damaged, kept until quit
 inline std::set<std::string> drawstatetold;  // routine and state already reported by checkdrawstate  // every picture ("i") or sound ("s") that failed to load

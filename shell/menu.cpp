@@ -133,6 +133,9 @@ void showmenu() {
   if (soundok == 0 && nosoundshown == 0) {
     nosoundshown = 1;  // told once a run
     openpopup(POPUP_NOSOUND);
+  } else if (savefailed == 1 && savefailshown == 0 && popuplevel == 0) {
+    savefailshown = 1;  // told once a run, after the sound notice has gone
+    openpopup(POPUP_NOSAVE);
   }
   drawropes();
   signy -= (signy - signrest) * 0.2f;

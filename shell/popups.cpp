@@ -110,6 +110,16 @@ void halloffame() {
     closepopup();
 }
 
+// Said once a run: the game plays on, and what is on disk stays as it was.
+void nosavepopup() {
+  lastfunc = "nosavepopup()";
+  popuppanel(float(midx), float(midy), menutext(9, 1));
+  drawtext(menutext(9, 2), float(midx), float(midy - 40), ALIGN_CENTRE, 7);
+  drawtext(menutext(9, 3), float(midx), float(midy), ALIGN_CENTRE, 7);
+  if (button(float(midx), float(midy + smallbuttony), 3, 2, menutext(9, 4)) == BUTTON_CLICK || escapeheld())
+    closepopup();
+}
+
 void nosoundpopup() {
   lastfunc = "nosoundpopup()";
   popuppanel(float(midx), float(midy), menutext(17, 1));

@@ -16,6 +16,7 @@ void quitpopup();     // 99: quit confirmation
 void infopopup();     // 101: information text
 void halloffame();    // 111: hall of fame
 void nosoundpopup();  // 440: no sound device
+void nosavepopup();   // 441: the user folder takes no saves
 // The options popup (options.cpp).
 void optionspopup();  // 100
 // The player popups (profiles.cpp).

@@ -237,7 +237,7 @@ void saveplayer(int p) {
   std::string path = profilefile(p);
   Stream f = WriteFile(path);
   if (!f) {
-    Print("profile " + path + " cannot be written; the previous copy is kept");
+    savetrouble("profile " + path + " cannot be written; the previous copy is kept");
     return;
   }
   for (playervalue* v : headvalues) WriteInt(f, (*v)[p]);
@@ -263,7 +263,7 @@ void saveplayer(int p) {
   std::string name = trimname(playername[p]);
   WriteInt(f, int(name.size()));
   WriteString(f, name);
-  if (!CloseFile(f)) Print("profile " + path + " could not be saved; the previous copy is kept");
+  if (!CloseFile(f)) savetrouble("profile " + path + " could not be saved; the previous copy is kept");
 }
 
 void loadplayers(int mode) {

@@ -11,9 +11,28 @@ std::string getspecialfolder() {
   return "";
 }
 
+void savetrouble(const std::string& what) {
+  Print(what);
+  savefailed = 1;
+}
+
+// A folder that takes no files (read-only, full, or a file standing in its place) is found at
+// start, so the player hears of it before the first result is lost rather than after.
+static bool userfoldertakesfiles() {
+  if (FileType(userpath) != 2) return false;
+  const std::string probe = userpath + "writecheck.tmp";
+  Stream f = WriteFile(probe);
+  if (!f) return false;
+  WriteLine(f, "Morgavelle");
+  bool ok = CloseFile(f);
+  DeleteFile(probe);
+  return ok;
+}
+
 void makepath() {
   lastfunc = "makepath()";
   firstrun = 0;
+  savefailed = savefailshown = 0;
   // Without a data folder the names stand relative to the program's folder.
   userpath = getspecialfolder() + "tamberlinex/" + "Morgavelle" + "-v-0-1-0/";
   if (FileType(userpath) == 0) {
@@ -22,6 +41,7 @@ void makepath() {
   }
   logmsg("Userpath", userpath);
   Print("Userpath: " + userpath);
+  if (!userfoldertakesfiles()) savetrouble("Userpath takes no files, nothing can be saved: " + userpath);
 }
 
 void defaultsettings() {
@@ -50,7 +70,7 @@ void savesettings(int reset) {
   if (reset == 1) defaultsettings();
   Stream f = WriteFile(userpath + "settings.txt");
   if (!f) {
-    Print("settings.txt cannot be written in " + userpath);
+    savetrouble("settings.txt cannot be written in " + userpath);
     return;
   }
   // While the command line's choice holds, the file keeps the player's own; once the player
@@ -64,7 +84,7 @@ void savesettings(int reset) {
                                      settingspare, cursormode, levelhelpon, bouncefx, cardhints};
   for (int v : values) WriteLine(f, str(v));
   // The old file stays whole when the new one cannot be written completely.
-  if (!CloseFile(f)) Print("settings.txt could not be saved, the previous copy is kept");
+  if (!CloseFile(f)) savetrouble("settings.txt could not be saved, the previous copy is kept");
 }
 
 void loadsettings() {

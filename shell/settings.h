@@ -23,6 +23,10 @@ inline int screenoverride = -1;   // -1 none; 0 a window, 1 full screen (set by 
 inline int screenoverridden = 0;  // 1 while fullscreen holds the override rather than the file's choice
 inline int savedfullscreen = 1;   // the file's own choice, written back while the override holds
 
+// ---- Saving trouble, kept until quit (set at start-up and by every save) ----
+inline int savefailed = 0;     // 1 once the user folder refused a file: read-only, full, or not a folder
+inline int savefailshown = 0;  // 1 once the main menu told the player this run
+
 // ---- Applied music level (ramps towards musicvol) ----
 inline int musicfade = 280;
 
@@ -33,3 +37,4 @@ void makepath();
 void savesettings(int reset);  // reset 1 first restores the defaults
 void loadsettings();
 void defaultsettings();
+void savetrouble(const std::string& what);  // a save failed: the trace line, and the notice is due

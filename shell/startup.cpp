@@ -59,6 +59,7 @@ void instmain() {
 }
 
 bool gamestartup() {
+  missingtold.clear();
   frametimer = CreateTimer(50);
   secondtimer = CreateTimer(1);
   roundtimer = CreateTimer(1);
