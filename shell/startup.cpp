@@ -93,6 +93,7 @@ int gamemain() {
     runframe();
     WaitTimer(frametimer);
   }
+  keepwindowsize();
   EndAudio();
   EndGraphics();
   return 0;
@@ -121,6 +122,7 @@ void resetshellstate() {
   systempointershown = 0;
   menuframe = endtime = killermode = blastermode = 0;
   resetpopups();
+  windowsettle = 0;
   barposto = 0;
   helppage = 1;
   resetintro();
