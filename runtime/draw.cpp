@@ -112,12 +112,6 @@ static bool videoinit() {
   return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
 }
 
-static bool nullmodeexists(int w, int h) {
-  for (const auto& m : nullmodes)
-    if (m.first == w && m.second == h) return true;
-  return false;
-}
-
 // Full screen in the mode asked for; false when the monitor has no mode of exactly that size
 // or the desktop refuses to switch (the window is then left as it was).
 static bool switchmode(int width, int height, int hertz) {
@@ -138,10 +132,11 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
   bool full = depth > 0 || (flags & GFX_DESKTOP) != 0;
   fullscreendesktop = (flags & GFX_DESKTOP) != 0;
   if (headless) {
-    // A new window has the size asked for; full screen falls back to the desktop as a real one does.
+    // A new window has the size asked for; full screen falls back to the desktop where the
+    // desktop refuses to switch. (The game asks only for modes the monitor lists.)
     nullwindoww = nullwindowh = 0;
     nullmaximized = false;
-    if (full && !fullscreendesktop && (!nullswitchok || !nullmodeexists(width, height))) fullscreendesktop = true;
+    if (full && !nullswitchok) fullscreendesktop = true;
     return makescreen(width, height);
   }
   if (!window) {

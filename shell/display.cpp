@@ -142,9 +142,27 @@ int windowfits() {
   return y2 - y1 > dh ? 1 : 0;  // only the heights count
 }
 
+// Over a bar the game's own pointer would be drawn off the picture: the system's stands in
+// for it there, and the pointer is left as it was once it is back over the game.
+static void pointeroverbars() {
+  int rx, ry, rw, rh;
+  ScreenRect(rx, ry, rw, rh);
+  int mx = MouseX(), my = MouseY();
+  int over = mx < rx || my < ry || mx >= rx + rw || my >= ry + rh ? 1 : 0;
+  if (over == pointerinbars) return;
+  pointerinbars = over;
+  if (over == 1) {
+    pointerwasshown = PointerShown();
+    ShowMouse();
+  } else if (pointerwasshown == 0 && cursormode != 2) {
+    HideMouse();  // the system pointer, chosen in the options, stays once it has been seen
+  }
+}
+
 void trackwindow() {
   windoww = WindowWidth();
   windowh = WindowHeight();
+  pointeroverbars();
   if (fullscreen != 0) return;
   int maxed = WindowMaximized();
   if (windoww != windowseenw || windowh != windowseenh || maxed != windowseenmax) {

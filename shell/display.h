@@ -21,6 +21,9 @@ inline int windowseenw = 0, windowseenh = 0;  // client size, mouse units
 inline int windowseenmax = 0;                 // 1 while maximised
 inline int windowsettle = 0;                  // frames until a new size is saved, 0 = nothing waiting
 constexpr int windowsettleframes = 25;        // a drag is over when the size holds for half a second
+// The game draws its own pointer, which cannot be seen over the bars: there the system's is shown.
+inline int pointerinbars = 0;    // 1 while the pointer is over a bar
+inline int pointerwasshown = 0;  // whether the system pointer was shown before it reached the bars
 
 // The window: 800 x 600, or 600 x 450 when that does not fit the desktop, or the size the
 // player left it at; always showing the 1024 x 768 layout, between bars where the shapes differ.

@@ -123,6 +123,7 @@ void resetshellstate() {
   menuframe = endtime = killermode = blastermode = 0;
   resetpopups();
   windowsettle = 0;
+  pointerinbars = pointerwasshown = 0;
   barposto = 0;
   helppage = 1;
   resetintro();

@@ -153,6 +153,41 @@ TEST_F(Window, EveryShapeOfWindowKeepsThePictureAndClicksLandOnTheDrawnButtons) 
   clickbottombuttons(p, 1, "maximised");
 }
 
+TEST_F(Window, OverTheBarsTheSystemPointerStandsInForTheGamesOwn) {
+  fullscreen = 0;
+  instgraphic();
+  instmenu();
+  runframes(25);
+  testwindowsize(1200, 600);  // bars 200 wide left and right
+  ASSERT_EQ(cursormode, 1);
+  pointat(400, 300);
+  EXPECT_EQ(PointerShown(), 0);
+  const int bars[][2] = {{199, 300}, {0, 0}, {1000, 599}, {1199, 300}};
+  for (const auto& b : bars) {
+    pointat(b[0], b[1]);
+    EXPECT_EQ(PointerShown(), 1) << b[0] << "," << b[1];
+    pointat(200, b[1]);  // the picture's first column
+    EXPECT_EQ(PointerShown(), 0) << b[0] << "," << b[1];
+  }
+  // Bars above and below in a tall window.
+  testwindowsize(600, 900);
+  pointat(300, 10);
+  EXPECT_EQ(PointerShown(), 1);
+  pointat(300, 460);
+  EXPECT_EQ(PointerShown(), 0);
+  // With the system pointer chosen it stays once seen.
+  cursormode = 2;
+  pointat(300, 890);
+  pointat(300, 460);
+  EXPECT_EQ(PointerShown(), 1);
+  // A shown pointer is left shown.
+  cursormode = 1;
+  ShowMouse();
+  pointat(300, 10);
+  pointat(300, 460);
+  EXPECT_EQ(PointerShown(), 1);
+}
+
 TEST_F(Window, ASwitchedModeFillsTheScreenAndTheWindowSizeAskedForFillsTheWindow) {
   // 1024 x 600 shows the wide layout stretched over the whole screen, as the mode table asks:
   // no bars.
