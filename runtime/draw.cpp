@@ -26,10 +26,20 @@ static double renderermicros = 0;
 static SDL_Rect cliprect{0, 0, 0, 0};
 static bool clipon = false;
 // The display a headless run pretends to have (tests set others): a 1024 x 768 desktop that
-// offers only its own size, and a window manager that gives the size asked for (0 = as asked).
+// offers only its own size and lets full screen switch to it, a window as large as asked for
+// (0 = as asked; else the size the window manager or the player's drag gave it), and one real
+// pixel per window unit.
 static int nulldesktopw = 1024, nulldesktoph = 768;
 static std::vector<std::pair<int, int>> nullmodes = {{1024, 768}};
+static bool nullswitchok = true;   // the desktop lets full screen change the monitor's mode
 static int nullwindoww = 0, nullwindowh = 0;
+static bool nullmaximized = false;
+static float nullpixelscale = 1;   // real pixels per window unit (2 on a HiDPI screen)
+// Full screen over the desktop at its own size: asked for, or the monitor could not be
+// switched to the mode asked for. The virtual screen then keeps its shape between bars.
+static bool fullscreendesktop = false;
+// A window is never dragged smaller than this, so the picture stays readable.
+constexpr int windowminw = 320, windowminh = 240;
 
 ImageData::~ImageData() {
   if (texture && texturegen == generation) SDL_DestroyTexture(texture);
@@ -43,12 +53,17 @@ void testdisplay(int desktopw, int desktoph, const std::vector<std::pair<int, in
   nullmodes = modes;
 }
 void testwindowsize(int w, int h) {
-  nullwindoww = w;
-  nullwindowh = h;
+  nullwindoww = w > 0 ? std::max(w, windowminw) : 0;
+  nullwindowh = h > 0 ? std::max(h, windowminh) : 0;
+  nullmaximized = false;
 }
+void testmodeswitch(bool allowed) { nullswitchok = allowed; }
+void testpixelscale(float scale) { nullpixelscale = scale > 0 ? scale : 1; }
 void testresetdisplay() {
   testdisplay(1024, 768, {{1024, 768}});
   testwindowsize(0, 0);
+  testmodeswitch(true);
+  testpixelscale(1);
 }
 bool IsHeadless() { return headless; }
 
@@ -99,6 +114,16 @@ static bool videoinit() {
   return SDL_WasInit(SDL_INIT_VIDEO) || SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
 }
 
+// Full screen in the mode asked for; false when the monitor has no mode of exactly that size
+// or the desktop refuses to switch (the window is then left as it was).
+static bool switchmode(int width, int height, int hertz) {
+  SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, width, height, hertz, nullptr}, got;
+  int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+  if (!SDL_GetClosestDisplayMode(display, &want, &got) || got.w != width || got.h != height) return false;
+  if (SDL_SetWindowDisplayMode(window, &got) != 0) return false;
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
 bool Graphics(int width, int height, int depth, int hertz, int flags) {
   SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
   if (!videoinit()) return false;
@@ -106,27 +131,41 @@ bool Graphics(int width, int height, int depth, int hertz, int flags) {
   resetstate();
   drawstate.g_width = width;
   drawstate.g_height = height;
-  if (!headless) {
-    Uint32 wflags = depth > 0 ? SDL_WINDOW_FULLSCREEN : 0;
-    if (!window) {
-      window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, wflags);
-      if (!window) return false;
-    } else {
-      SDL_SetWindowFullscreen(window, 0);
-      SDL_SetWindowSize(window, width, height);
-      SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    }
-    if (depth > 0) {
-      SDL_DisplayMode want{SDL_PIXELFORMAT_UNKNOWN, width, height, hertz, nullptr}, got;
-      if (SDL_GetClosestDisplayMode(0, &want, &got)) SDL_SetWindowDisplayMode(window, &got);
-      SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
-    }
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_TARGETTEXTURE);
-    if (!renderer) return false;
+  bool full = depth > 0 || (flags & GFX_DESKTOP) != 0;
+  fullscreendesktop = (flags & GFX_DESKTOP) != 0;
+  if (headless) {
+    // A new window has the size asked for; full screen falls back to the desktop where the
+    // desktop refuses to switch. (The game asks only for modes the monitor lists.)
+    nullwindoww = nullwindowh = 0;
+    nullmaximized = false;
+    if (full && !nullswitchok) fullscreendesktop = true;
+    return makescreen(width, height);
   }
+  if (!window) {
+    // Hidden until it has its final size and mode, so the desktop sees no flicker.
+    Uint32 wflags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    window = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, wflags);
+    if (!window) return false;
+    SDL_SetWindowMinimumSize(window, windowminw, windowminh);
+  } else {
+    SDL_SetWindowFullscreen(window, 0);
+    if (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) SDL_RestoreWindow(window);  // else it keeps its size
+  }
+  if (!full) {
+    SDL_SetWindowSize(window, width, height);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else if (!fullscreendesktop && !switchmode(width, height, hertz)) {
+    fullscreendesktop = true;
+  }
+  if (fullscreendesktop) SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  SDL_ShowWindow(window);
+  renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+  if (!renderer) renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_TARGETTEXTURE);
+  if (!renderer) return false;
   return makescreen(width, height);
 }
+
+bool FullscreenDesktop() { return fullscreendesktop; }
 
 void EndGraphics() {
   destroyrenderer();
@@ -195,6 +234,45 @@ void Cls() {
 
 void SetPixelFill(bool on) { pixelfill = on; }
 int NonFiniteVertices() { return nonfinitevertices; }
+// The virtual screen's place in an area of realw x realh: all of it when the area has the size
+// the graphics were opened at (a switched mode may stretch the layout, as mode 1024 x 600 does),
+// else the virtual screen's own shape, as large as fits, centred between bars.
+static void fitrect(int realw, int realh, int& x, int& y, int& w, int& h) {
+  x = y = 0;
+  w = realw;
+  h = realh;
+  const DrawState& d = drawstate;
+  bool asked = realw == d.g_width && realh == d.g_height;
+  if (realw <= 0 || realh <= 0 || d.vres_width <= 0 || d.vres_height <= 0 || (asked && !fullscreendesktop)) return;
+  double k = std::min(double(realw) / d.vres_width, double(realh) / d.vres_height);
+  w = std::max(1, int(d.vres_width * k + 0.5));
+  h = std::max(1, int(d.vres_height * k + 0.5));
+  x = (realw - w) / 2;
+  y = (realh - h) / 2;
+}
+
+void ScreenRect(int& x, int& y, int& w, int& h) {
+  int winw = WindowWidth(), winh = WindowHeight();
+  fitrect(winw, winh, x, y, w, h);
+}
+
+// The same place in the renderer's real pixels, which a HiDPI screen has more of than window
+// units: measured on the pixel grid itself, so the bars are whole pixels at any density.
+static void pixelrect(SDL_Rect& dst) {
+  int winw = WindowWidth(), winh = WindowHeight(), outw = DrawableWidth(), outh = DrawableHeight();
+  if (winw <= 0 || winh <= 0 || outw <= 0 || outh <= 0) {
+    dst = SDL_Rect{0, 0, outw, outh};
+    return;
+  }
+  // Whole-window cases keep the whole output; the rest fit the virtual shape into the output.
+  int wx, wy, ww, wh;
+  fitrect(winw, winh, wx, wy, ww, wh);
+  if (ww == winw && wh == winh) {
+    dst = SDL_Rect{0, 0, outw, outh};
+    return;
+  }
+  fitrect(outw, outh, dst.x, dst.y, dst.w, dst.h);
+}
 
 bool Flip(int sync) {
   if (!renderer) return false;
@@ -204,16 +282,11 @@ bool Flip(int sync) {
   }
   if (SDL_SetRenderTarget(renderer, nullptr) != 0) return false;
   SDL_RenderSetClipRect(renderer, nullptr);
-  // The screen rectangle is in window units; the renderer counts real pixels (HiDPI).
-  int rx, ry, rw, rh, outw = 0, outh = 0;
-  ScreenRect(rx, ry, rw, rh);
-  SDL_GetRendererOutputSize(renderer, &outw, &outh);
-  int winw = WindowWidth(), winh = WindowHeight();
-  float kx = winw > 0 && outw > 0 ? float(outw) / winw : 1, ky = winh > 0 && outh > 0 ? float(outh) / winh : 1;
-  SDL_Rect dst{int(rx * kx), int(ry * ky), int(rw * kx + 0.5f), int(rh * ky + 0.5f)};
+  SDL_Rect dst;
+  pixelrect(dst);
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderClear(renderer);  // the bars, when the window has another shape than asked for
-  SDL_RenderCopy(renderer, target, nullptr, &dst);  // stretched, non-uniformly where the mode asks for it
+  SDL_RenderClear(renderer);  // the bars, when the window has another shape than the picture
+  SDL_RenderCopy(renderer, target, nullptr, &dst);
   SDL_RenderPresent(renderer);
   SDL_SetRenderTarget(renderer, target);
   if (clipon) SDL_RenderSetClipRect(renderer, &cliprect);
@@ -228,32 +301,66 @@ void MinimizeWindow() {
   if (window) SDL_MinimizeWindow(window);
 }
 
+// The simulated window: as large as asked, the desktop in desktop full screen, or what the
+// player's drag or the window manager made of it.
+static int nullwindowsize(bool w) {
+  if (w ? nullwindoww > 0 : nullwindowh > 0) return w ? nullwindoww : nullwindowh;
+  if (fullscreendesktop) return w ? nulldesktopw : nulldesktoph;
+  return w ? drawstate.g_width : drawstate.g_height;
+}
+
 int WindowWidth() {
-  if (!window) return nullwindoww > 0 ? nullwindoww : drawstate.g_width;
+  if (!window) return nullwindowsize(true);
   int w, h;
   SDL_GetWindowSize(window, &w, &h);
   return w;
 }
 int WindowHeight() {
-  if (!window) return nullwindowh > 0 ? nullwindowh : drawstate.g_height;
+  if (!window) return nullwindowsize(false);
   int w, h;
   SDL_GetWindowSize(window, &w, &h);
   return h;
 }
 
-void ScreenRect(int& x, int& y, int& w, int& h) {
-  int realw = WindowWidth(), realh = WindowHeight();
-  int askw = drawstate.g_width, askh = drawstate.g_height;
-  x = y = 0;
-  w = realw;
-  h = realh;
-  if (askw <= 0 || askh <= 0 || realw <= 0 || realh <= 0 || (realw == askw && realh == askh)) return;
-  // Another size than asked for: the asked shape, as large as fits, centred between bars.
-  double k = std::min(double(realw) / askw, double(realh) / askh);
-  w = int(askw * k + 0.5);
-  h = int(askh * k + 0.5);
-  x = (realw - w) / 2;
-  y = (realh - h) / 2;
+static int drawablesize(bool w) {
+  int outw = 0, outh = 0;
+  if (renderer && !headless && SDL_GetRendererOutputSize(renderer, &outw, &outh) == 0) return w ? outw : outh;
+  return int((w ? WindowWidth() : WindowHeight()) * nullpixelscale + 0.5f);
+}
+int DrawableWidth() { return drawablesize(true); }
+int DrawableHeight() { return drawablesize(false); }
+
+void ResizeWindow(int w, int h) {
+  w = std::max(w, windowminw);
+  h = std::max(h, windowminh);
+  if (!window) {
+    if (!fullscreendesktop) {
+      nullwindoww = w;
+      nullwindowh = h;
+      nullmaximized = false;
+    }
+    return;
+  }
+  if (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) return;
+  SDL_SetWindowSize(window, w, h);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void MaximizeWindow() {
+  if (window) {
+    if (!(SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)) SDL_MaximizeWindow(window);
+    return;
+  }
+  if (fullscreendesktop || drawstate.g_width <= 0) return;
+  // The desktop less an assumed 30-pixel title bar, as the window's frame is measured below.
+  nullwindoww = std::max(nulldesktopw, windowminw);
+  nullwindowh = std::max(nulldesktoph - 30, windowminh);
+  nullmaximized = true;
+}
+
+int WindowMaximized() {
+  if (!window) return nullmaximized ? 1 : 0;
+  return (SDL_GetWindowFlags(window) & SDL_WINDOW_MAXIMIZED) ? 1 : 0;
 }
 
 void WindowRect(int& x1, int& y1, int& x2, int& y2) {
@@ -661,6 +768,32 @@ std::vector<uint8_t> ReadPixels(int& w, int& h) {
   std::vector<uint8_t> out(size_t(w) * h * 4);
   SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_RGBA32, out.data(), w * 4);
   return out;
+}
+
+std::vector<uint8_t> ReadWindowPixels(int& w, int& h) {
+  w = h = 0;
+  if (!headless || !renderer || !surface) return {};
+  int outw = DrawableWidth(), outh = DrawableHeight();
+  if (outw <= 0 || outh <= 0) return {};
+  SDL_RenderFlush(renderer);
+  SDL_Surface* out = SDL_CreateRGBSurfaceWithFormat(0, outw, outh, 32, SDL_PIXELFORMAT_RGBA32);
+  if (!out) return {};
+  // As Flip shows it on a real window: black, and the frame stretched into its place.
+  SDL_FillRect(out, nullptr, SDL_MapRGBA(out->format, 0, 0, 0, 255));
+  SDL_Rect dst;
+  pixelrect(dst);
+  SDL_BlendMode was;
+  SDL_GetSurfaceBlendMode(surface, &was);
+  SDL_SetSurfaceBlendMode(surface, SDL_BLENDMODE_NONE);
+  SDL_BlitScaled(surface, nullptr, out, &dst);
+  SDL_SetSurfaceBlendMode(surface, was);
+  std::vector<uint8_t> px(size_t(outw) * outh * 4);
+  for (int y = 0; y < outh; y++)
+    std::memcpy(px.data() + size_t(y) * outw * 4, static_cast<uint8_t*>(out->pixels) + size_t(y) * out->pitch, size_t(outw) * 4);
+  SDL_FreeSurface(out);
+  w = outw;
+  h = outh;
+  return px;
 }
 
 uint32_t PixelAt(int x, int y) {

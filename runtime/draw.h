@@ -48,7 +48,12 @@ inline DrawState drawstate;  // the one drawing state; written only by the routi
 // into a surface of the virtual size; screenshots read that surface.
 void SetHeadless(bool on);  // choose before Graphics
 bool IsHeadless();
+// Graphics: a window (depth 0), or full screen switching the monitor to width x height (depth
+// 32; where the monitor or the desktop cannot, the desktop's own size is used instead), or with
+// GFX_DESKTOP full screen over the desktop at its own size. Windows can be resized and maximised.
+enum { GFX_DESKTOP = 1 };
 bool Graphics(int width, int height, int depth, int hertz, int flags);  // false when nothing could be opened
+bool FullscreenDesktop();  // the full screen covers the desktop at its own size (no mode switch)
 void EndGraphics();
 int GraphicsModeExists(int width, int height, int depth, int hertz);
 int DesktopWidth();
@@ -62,8 +67,13 @@ void SetWindowIcon(const std::string& path);  // a .ico or picture file; ignored
 void MinimizeWindow();
 int WindowWidth();  // the window's client size as the system gave it (mouse units)
 int WindowHeight();
+int DrawableWidth();  // the real pixels drawn into: more than the window's units on a HiDPI screen
+int DrawableHeight();
+void ResizeWindow(int w, int h);  // a window's client size in mouse units; no effect in full screen
+void MaximizeWindow();
+int WindowMaximized();  // 1 while the window is maximised
 // Where the virtual screen lies in the window, in mouse units: the whole window when it has
-// the size asked for, else the asked shape between bars.
+// the size the graphics were opened at, else the virtual screen's shape between bars.
 void ScreenRect(int& x, int& y, int& w, int& h);
 void WindowRect(int& x1, int& y1, int& x2, int& y2);  // the window with its frame, desktop pixels
 
@@ -93,6 +103,8 @@ int ImagesCollide(const Image& image1, float x1, float y1, int frame1, const Ima
 
 // Reads back the rendered frame (headless only): RGBA, virtual size. Empty when not headless.
 std::vector<uint8_t> ReadPixels(int& w, int& h);
+// The frame as the window shows it (headless only): bars included, at the drawable size.
+std::vector<uint8_t> ReadWindowPixels(int& w, int& h);
 uint32_t PixelAt(int x, int y);  // 0xRRGGBB of the rendered frame, headless only
 bool SavePixelsPNG(const std::vector<uint8_t>& rgba, int w, int h, const std::string& path);
 // Off: every draw call runs its whole path (matrix, texture, batching) but fills no pixels.

@@ -164,12 +164,17 @@ void MoveMouse(int x, int y) {
   if (w) SDL_WarpMouseInWindow(w, x, y);
 }
 
+static bool pointershown = true;  // the system pointer, as last asked for (systems start with it shown)
+
 void ShowMouse() {
+  pointershown = true;
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(SDL_ENABLE);
 }
 void HideMouse() {
+  pointershown = false;
   if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(SDL_DISABLE);
 }
+int PointerShown() { return pointershown ? 1 : 0; }
 
 int AppTerminate() {
   PollSystem();

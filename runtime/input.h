@@ -22,5 +22,6 @@ void FlushMouse();
 void MoveMouse(int x, int y);  // physical client pixels
 void ShowMouse();
 void HideMouse();
+int PointerShown();  // 1 while the system pointer is shown
 int AppTerminate();    // 1 once after the user asked to close the window
 int AppSuspendEvent();  // next pending focus event: 1 lost, 2 regained, 0 none

@@ -16,11 +16,15 @@ void testsuspend(bool lost);  // focus lost (true) or regained
 void testresetinput();
 void testclock(bool fake, int ms = 0);  // fake: MilliSecs returns ms, WaitTimer advances it instead of sleeping
 void testadvanceclock(int ms);
-// Headless display: the desktop size and the full-screen modes offered (all at 32 bits), and
-// the window size a window manager hands out instead of the one asked for (0, 0 = as asked).
+// Headless display: the desktop size and the full-screen modes offered (all at 32 bits); the
+// window resized now to w x h by the player or the window manager (0, 0 = back to the size
+// asked for; graphics opened later start at their own size); whether the desktop lets full
+// screen switch the monitor's mode; and real pixels per window unit (2 on a HiDPI screen).
 void testdisplay(int desktopw, int desktoph, const std::vector<std::pair<int, int>>& modes);
 void testwindowsize(int w, int h);
-void testresetdisplay();  // a 1024 x 768 desktop offering only its own size; windows as asked
+void testmodeswitch(bool allowed);
+void testpixelscale(float scale);
+void testresetdisplay();  // a 1024 x 768 desktop offering only its own size; as asked; one pixel a unit
 
 // Audio: every mixer slot by number, so tests can look at all voices at once.
 constexpr int testmixerslots = 96;

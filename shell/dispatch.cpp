@@ -19,6 +19,7 @@
 
 void readinput() {
   buttonspots = 0;
+  trackwindow();  // a resized window moves where the game lies in it before the mouse is read
   mousehit1 = mousehit2 = mousedown1 = mousedown2 = 0;
   keyenter = keyesc = keyf2 = keyf3 = keyf4 = keyf7 = 0;
   mousemoved = (prevmousex != mousex || prevmousey != mousey) ? 1 : 0;

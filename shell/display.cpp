@@ -21,8 +21,8 @@ static const displaymodeinfo modetable[modecount + 1] = {
 // A desktop at least this tall for its width (height x 1000 / width) is 4:3 or taller: no wide modes.
 constexpr int tallaspect = 750;
 
-void opengraphics(int width, int height, int depth, int vw, int vh) {
-  if (!Graphics(width, height, depth, 60, 0)) {
+void opengraphics(int width, int height, int depth, int vw, int vh, int flags) {
+  if (!Graphics(width, height, depth, 60, flags)) {
     Print("Graphics cannot be opened: " + str(width) + "x" + str(height));
     return;
   }
@@ -31,8 +31,12 @@ void opengraphics(int width, int height, int depth, int vw, int vh) {
   SetWindowIcon(AppDir() + "icon32.ico");
   screenw = vw;
   screenh = vh;
-  windoww = width;
-  windowh = height;
+  windoww = WindowWidth();
+  windowh = WindowHeight();
+  if (depth > 0 && FullscreenDesktop()) {
+    logmsg("Full screen on the desktop", str(windoww) + "x" + str(windowh));
+    Print("Full screen on the desktop at " + str(windoww) + "x" + str(windowh) + ", the game drawn at " + str(vw) + "x" + str(vh));
+  }
   resetdrawstate();  // new graphics start from the runtime's defaults; the game draws with its own
 }
 
@@ -41,11 +45,20 @@ void checkvideo() {
   desktopw = DesktopWidth();
   desktoph = DesktopHeight();
   int aspect = desktopw != 0 ? desktoph * 1000 / desktopw : 1;
+  int offered = 0;
   for (int m = 1; m <= modecount; m++) {
     modew[m] = modetable[m].w;
     modeh[m] = modetable[m].h;
     modeok[m] = GraphicsModeExists(modew[m], modeh[m], 32, 0) ? 1 : 0;
+    offered += modeok[m];
     logmsg("GraphicMode", str(m) + " = " + str(modew[m]) + "x" + str(modeh[m]) + (modeok[m] ? " ok" : " not exists"));
+  }
+  // A monitor without any of the six modes: a mode is usable when the desktop holds it, and
+  // full screen shows it scaled on the desktop.
+  desktopmodes = offered == 0 ? 1 : 0;
+  if (desktopmodes == 1) {
+    for (int m = 1; m <= modecount; m++) modeok[m] = modew[m] <= desktopw && modeh[m] <= desktoph ? 1 : 0;
+    logmsg("Desktop full screen", "no mode of the table is offered");
   }
   if (aspect >= tallaspect) modeok[1] = modeok[2] = 0;
   if (desktopw == 1280 && desktoph == 768) modeok[1] = 0;
@@ -57,6 +70,23 @@ void checkvideo() {
   logmsg("Best Mode", str(bestmode) + " = " + str(modew[bestmode]) + "x" + str(modeh[bestmode]));
 }
 
+// The size the player left the window at, unless it no longer fits this desktop; maximised
+// again when it was.
+static void restorewindowsize() {
+  bool fits = (desktopw <= 0 || windowsizew <= desktopw) && (desktoph <= 0 || windowsizeh <= desktoph);
+  if (windowsizew > 0 && windowsizeh > 0 && fits) {
+    ResizeWindow(windowsizew, windowsizeh);
+    Print("Window size as left: " + str(windowsizew) + "x" + str(windowsizeh));
+  }
+  if (windowmaximized == 1) MaximizeWindow();
+  windoww = WindowWidth();
+  windowh = WindowHeight();
+  windowseenw = windoww;
+  windowseenh = windowh;
+  windowseenmax = WindowMaximized();
+  windowsettle = 0;
+}
+
 static void openwindow() {
   opengraphics(windowbigw, windowbigh, 0, 1024, 768);
   if (windowfits() != 0) {
@@ -65,10 +95,15 @@ static void openwindow() {
   } else {
     Print("Window Size ok");
   }
+  restorewindowsize();
 }
 
+// A mode the monitor cannot be switched to is shown on the desktop at its own size, the
+// mode's layout scaled to fit.
 static void openfull(int mode) {
-  opengraphics(modetable[mode].w, modetable[mode].h, 32, modetable[mode].vw, modetable[mode].vh);
+  const displaymodeinfo& t = modetable[mode];
+  if (desktopmodes == 1 || !GraphicsModeExists(t.w, t.h, 32, 0)) opengraphics(t.vw, t.vh, 32, t.vw, t.vh, GFX_DESKTOP);
+  else opengraphics(t.w, t.h, 32, t.vw, t.vh);
 }
 
 void instgraphic() {
@@ -105,6 +140,50 @@ int windowfits() {
   Print("Desktop (WxH): " + str(dw) + "x" + str(dh));
   Print("Window  (WxH): " + str(x2 - x1) + "x" + str(y2 - y1));
   return y2 - y1 > dh ? 1 : 0;  // only the heights count
+}
+
+// Over a bar the game's own pointer would be drawn off the picture: the system's stands in
+// for it there, and the pointer is left as it was once it is back over the game.
+static void pointeroverbars() {
+  int rx, ry, rw, rh;
+  ScreenRect(rx, ry, rw, rh);
+  int mx = MouseX(), my = MouseY();
+  int over = mx < rx || my < ry || mx >= rx + rw || my >= ry + rh ? 1 : 0;
+  if (over == pointerinbars) return;
+  pointerinbars = over;
+  if (over == 1) {
+    pointerwasshown = PointerShown();
+    ShowMouse();
+  } else if (pointerwasshown == 0 && cursormode != 2) {
+    HideMouse();  // the system pointer, chosen in the options, stays once it has been seen
+  }
+}
+
+void trackwindow() {
+  windoww = WindowWidth();
+  windowh = WindowHeight();
+  pointeroverbars();
+  if (fullscreen != 0) return;
+  int maxed = WindowMaximized();
+  if (windoww != windowseenw || windowh != windowseenh || maxed != windowseenmax) {
+    windowseenw = windoww;
+    windowseenh = windowh;
+    windowseenmax = maxed;
+    // A maximised window keeps the size it had before, for when it is restored.
+    windowmaximized = maxed;
+    if (maxed == 0) {
+      windowsizew = windoww;
+      windowsizeh = windowh;
+    }
+    windowsettle = windowsettleframes;  // a drag sends many sizes: only the last one is saved
+  }
+  if (windowsettle > 0 && --windowsettle == 0) savesettings(0);
+}
+
+void keepwindowsize() {
+  if (windowsettle == 0) return;
+  windowsettle = 0;
+  savesettings(0);
 }
 
 void windowtovirtual(int wx, int wy, int& vx, int& vy) {

@@ -55,6 +55,8 @@ void defaultsettings() {
   levelhelpon = 1;
   bouncefx = 1;
   cardhints = 1;
+  windowsizew = windowsizeh = 0;
+  windowmaximized = 0;
 }
 
 // The command line's window or full screen replaces the file's choice for this run.
@@ -85,6 +87,37 @@ void savesettings(int reset) {
   for (int v : values) WriteLine(f, str(v));
   // The old file stays whole when the new one cannot be written completely.
   if (!CloseFile(f)) savetrouble("settings.txt could not be saved, the previous copy is kept");
+  savewindowsize();
+}
+
+// window.txt: the window's width, height and 1 when maximised, one per line, CR LF. It lives
+// apart from settings.txt so that file keeps its ten lines.
+void savewindowsize() {
+  Stream f = WriteFile(userpath + "window.txt");
+  if (!f) {
+    Print("window.txt cannot be written in " + userpath);
+    return;
+  }
+  WriteLine(f, str(windowsizew));
+  WriteLine(f, str(windowsizeh));
+  WriteLine(f, str(windowmaximized));
+  if (!CloseFile(f)) Print("window.txt could not be saved, the previous copy is kept");
+}
+
+void loadwindowsize() {
+  windowsizew = windowsizeh = windowmaximized = 0;
+  Stream f = ReadFile(userpath + "window.txt");
+  if (!f) return;  // never resized: the window opens at its own size
+  int values[3];
+  for (int& v : values) v = Eof(f) ? 0 : toint(ReadLine(f));
+  CloseFile(f);
+  // The size is checked against the desktop when the window opens; here only a value no
+  // window can have is dropped, the pair together.
+  if (values[0] > 0 && values[1] > 0 && values[0] <= windowsizelimit && values[1] <= windowsizelimit) {
+    windowsizew = values[0];
+    windowsizeh = values[1];
+  }
+  windowmaximized = values[2] == 1 ? 1 : 0;
 }
 
 void loadsettings() {
@@ -96,6 +129,7 @@ void loadsettings() {
     defaultsettings();
     musicfade = musicvol;
     applyscreenoverride();
+    loadwindowsize();
     return;
   }
   int values[settingscount];
@@ -114,4 +148,5 @@ void loadsettings() {
   cardhints = values[9];
   musicfade = musicvol;
   applyscreenoverride();
+  loadwindowsize();
 }

@@ -18,6 +18,10 @@ inline int levelhelpon = 1;   // 1 = the game screen runs the level help
 inline int bouncefx = 1;      // 1 coins bounce at the edges; -1 they do not, and awards click
 inline int cardhints = 1;     // 1 = the table draws its highlight glow
 
+// ---- The window as the player left it, saved beside settings.txt in window.txt ----
+inline int windowsizew = 0, windowsizeh = 0;  // client size, 0 = none chosen: the window's own default
+inline int windowmaximized = 0;               // 1 = the window opens maximised
+
 // ---- --window or --fullscreen: this run only, never written to settings.txt ----
 inline int screenoverride = -1;   // -1 none; 0 a window, 1 full screen (set by the command line)
 inline int screenoverridden = 0;  // 1 while fullscreen holds the override rather than the file's choice
@@ -31,10 +35,13 @@ inline int savefailshown = 0;  // 1 once the main menu told the player this run
 inline int musicfade = 280;
 
 constexpr int settingscount = 10;
+constexpr int windowsizelimit = 16384;  // no screen is wider or taller: a larger saved size is damage
 
 std::string getspecialfolder();  // the user's data folder with a trailing "/", "" when unknown
 void makepath();
-void savesettings(int reset);  // reset 1 first restores the defaults
-void loadsettings();
+void savesettings(int reset);  // reset 1 first restores the defaults; writes window.txt too
+void loadsettings();           // reads window.txt too
+void savewindowsize();
+void loadwindowsize();
 void defaultsettings();
 void savetrouble(const std::string& what);  // a save failed: the trace line, and the notice is due

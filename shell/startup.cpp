@@ -94,6 +94,7 @@ int gamemain() {
     runframe();
     WaitTimer(frametimer);
   }
+  keepwindowsize();
   EndAudio();
   EndGraphics();
   return 0;
@@ -122,6 +123,8 @@ void resetshellstate() {
   systempointershown = 0;
   menuframe = endtime = killermode = blastermode = 0;
   resetpopups();
+  windowsettle = 0;
+  pointerinbars = pointerwasshown = 0;
   barposto = 0;
   helppage = 1;
   resetintro();

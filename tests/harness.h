@@ -16,8 +16,8 @@ void writebytes(const std::string& path, const std::string& bytes);
 std::string readbytes(const std::string& path);
 uint32_t pixel(int x, int y);  // 0xRRGGBB of the rendered frame
 
-// A person's actions, each spanning whole frames. Positions are virtual pixels: headless,
-// the window is the virtual screen.
+// A person's actions, each spanning whole frames. Positions are window units, the mouse's own:
+// headless, the window is the virtual screen unless a test resizes it (testwindowsize).
 void pointat(int x, int y);  // move the pointer there and run one frame
 void clickat(int x, int y);  // move there, press the left button for one frame, release for one frame
 void presskey(int key);      // down for one frame, then up for one frame

@@ -2,7 +2,6 @@
 // switching at run time, and where clicks land at every size.
 //
 // Ideas for tests:
-// - a window maximised by the window manager: the picture keeps its shape between bars
 // - a desktop whose modes exist only at 16 bits
 // - a mode switch in the middle of a fade-out
 #include "tests/menukit.h"
@@ -87,7 +86,7 @@ TEST_F(DisplayModes, TheSmallWideScreenStretchesTheWideLayoutAndClicksFollow) {
 }
 
 TEST_F(DisplayModes, WithNoUsableModeTheLastResortHasNoVirtualScreen) {
-  desktop(1024, 768, {});
+  desktop(1024, 768, {{640, 480}, {1152, 864}});
   EXPECT_EQ(bestmode, 6);
   fullscreen = 1;
   displaymode = 2;

@@ -1,6 +1,6 @@
 // snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
 // (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game, map, story, panels,
-// desktop) renders only those.
+// desktop, window) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/gfx.h"
@@ -78,5 +78,6 @@ int main(int argc, char** argv) {
   if (wanted("story")) failed += !snapstory();
   if (wanted("panels")) failed += !snappanels();
   if (wanted("desktop")) failed += !snapdesktop();
+  if (wanted("window")) failed += !snapwindow();
   return failed ? 1 : 0;
 }

@@ -20,6 +20,7 @@ bool snapgame();          // the game screen: deal, play, extras, ends, tutorial
 bool snapaids();          // the game screen's hint mark and odds sign (game-hint, game-odds)
 bool snappanels();        // panels and plates with the words the game writes on them
 bool snapdesktop();       // the metainfo's screenshots (screenshot-*.png) and the title in German (menu-de)
+bool snapwindow();         // the window resized, on a HiDPI screen, and full screen on the desktop (window-*)
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
 bool snapmap();           // the adventure map's pages, preview and popup, the journey map, the shop

@@ -1,0 +1,65 @@
+// The window at other sizes than the game's own: a wide window, a tall one on a HiDPI screen,
+// and full screen on a monitor that offers none of the game's modes. Each picture is the
+// window as it shows the game, bars included.
+#include "tools/snapshot/snapshot.h"
+#include "runtime/runtime.h"
+#include "runtime/testinput.h"
+#include "shell/display.h"
+#include "shell/menu.h"
+#include "shell/settings.h"
+#include "shell/startup.h"
+#include "shell/state.h"
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+void frames(int n) {
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+  }
+}
+
+bool savewindow(const std::string& name) {
+  int w, h;
+  std::vector<uint8_t> px = ReadWindowPixels(w, h);
+  std::string path = snapfolder + "/" + name + ".png";
+  bool ok = !px.empty() && SavePixelsPNG(px, w, h, path);
+  std::printf("%s %s\n", ok ? "wrote" : "FAILED", path.c_str());
+  return ok;
+}
+}  // namespace
+
+bool snapwindow() {
+  std::filesystem::path home = std::filesystem::temp_directory_path() / ("morgavelle-snapwin-" + std::to_string(getpid()));
+  std::filesystem::remove_all(home);
+  std::filesystem::create_directories(home);
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  SetHeadless(true);
+  testclock(true, 0);
+  testresetinput();
+  testresetdisplay();
+  testdisplay(1920, 1080, {{1920, 1080}});
+  resetshellstate();
+  if (!gamestartup()) return false;
+  bool ok = true;
+  fullscreen = 0;
+  instgraphic();
+  instmenu();
+  testwindowsize(1280, 560);
+  frames(60);
+  ok &= savewindow("window-wide");
+  testpixelscale(2);
+  testwindowsize(500, 700);
+  frames(2);
+  ok &= savewindow("window-tall-hidpi");
+  testpixelscale(1);
+  togglescreensize(3, 1);
+  instmenu();
+  frames(60);
+  ok &= savewindow("window-desktop-fullscreen");
+  std::filesystem::remove_all(home);
+  return ok;
+}
