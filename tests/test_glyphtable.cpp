@@ -1,38 +1,15 @@
 // The glyph table and the forged font pictures that follow it.
 #include "text/glyphtable.h"
 #include <gtest/gtest.h>
-#include <png.h>
+#include "tests/pngkit.h"
 #include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct picture {
-  int w = 0, h = 0;
-  std::vector<uint8_t> rgba;
-};
-
-// Reads a PNG as straight RGBA; an empty picture when the file is missing or broken.
-picture readpicture(const std::string& path) {
-  picture p;
-  png_image img{};
-  img.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&img, path.c_str())) return p;
-  img.format = PNG_FORMAT_RGBA;
-  std::vector<uint8_t> buf(PNG_IMAGE_SIZE(img));
-  if (!png_image_finish_read(&img, nullptr, buf.data(), 0, nullptr)) {
-    png_image_free(&img);
-    return p;
-  }
-  p.w = int(img.width);
-  p.h = int(img.height);
-  p.rgba = std::move(buf);
-  return p;
-}
-
 // Sum of alpha inside one glyph cell.
-long cellink(const picture& p, int slot, int cw, int ch) {
+long cellink(const rgbapicture& p, int slot, int cw, int ch) {
   int col = (slot - 1) % 10, row = (slot - 1) / 10;
   long sum = 0;
   for (int y = row * ch; y < (row + 1) * ch; y++)
@@ -130,7 +107,7 @@ TEST(FontPictures, SheetsHaveTheGridAndInkWhereTheTableHasGlyphs) {
                           {"fhead", 28, 28},        {"ftext2", 20, 19}, {"ftext4", 20, 19}};
   for (const sheet& s : sheets) {
     SCOPED_TRACE(s.name);
-    picture p = readpicture(std::string("data/texts/") + s.name + ".png");
+    rgbapicture p = readrgba(std::string("data/texts/") + s.name + ".png");
     ASSERT_EQ(p.w, 10 * s.cw);
     ASSERT_EQ(p.h, 26 * s.ch);
     for (int slot = 1; slot <= glyphtablesize; slot++) {
@@ -146,7 +123,7 @@ TEST(FontPictures, SheetsHaveTheGridAndInkWhereTheTableHasGlyphs) {
 TEST(FontPictures, NumberPicturesAreSmallTransparentBadges) {
   for (int v : {1, 2, 3, 5, 10, 20, 25, 30, 50}) {
     SCOPED_TRACE(v);
-    picture p = readpicture("data/texts/n" + std::to_string(v) + ".png");
+    rgbapicture p = readrgba("data/texts/n" + std::to_string(v) + ".png");
     ASSERT_GT(p.w, 0);
     EXPECT_GE(p.w, 40);
     EXPECT_LE(p.w, 100);

@@ -8,7 +8,7 @@
 // - a picture drawn by its centre keeps its ink balanced about the centre (no glow only on one side)
 // - light pictures (added onto the screen) fade their colour to black as well as their alpha
 #include <gtest/gtest.h>
-#include <png.h>
+#include "tests/pngkit.h"
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -16,28 +16,6 @@
 #include <vector>
 
 namespace {
-
-struct picture {
-  int w = 0, h = 0;
-  std::vector<uint8_t> rgba;
-};
-
-picture readpng(const std::string& path) {
-  picture p;
-  png_image img{};
-  img.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&img, path.c_str())) return p;
-  img.format = PNG_FORMAT_RGBA;
-  std::vector<uint8_t> buf(PNG_IMAGE_SIZE(img));
-  if (!png_image_finish_read(&img, nullptr, buf.data(), 0, nullptr)) {
-    png_image_free(&img);
-    return p;
-  }
-  p.w = int(img.width);
-  p.h = int(img.height);
-  p.rgba = std::move(buf);
-  return p;
-}
 
 struct entry {
   std::string path, role;
@@ -65,7 +43,7 @@ struct edges {
   int most() const { return std::max(std::max(top, bottom), std::max(left, right)); }
 };
 
-edges edgealpha(const picture& p) {
+edges edgealpha(const rgbapicture& p) {
   edges e;
   auto a = [&](int x, int y) { return int(p.rgba[(size_t(y) * p.w + x) * 4 + 3]); };
   for (int x = 0; x < p.w; x++) {
@@ -79,7 +57,7 @@ edges edgealpha(const picture& p) {
   return e;
 }
 
-bool hastransparency(const picture& p) {
+bool hastransparency(const rgbapicture& p) {
   for (size_t i = 3; i < p.rgba.size(); i += 4)
     if (p.rgba[i] < 255) return true;
   return false;
@@ -95,7 +73,7 @@ TEST(PictureEdges, NothingIsCutByThePictureBorderUnlessMarked) {
   int checked = 0;
   for (const entry& e : all) {
     if (!endswith(e.path, ".png") || endswith(e.role, " [cut]")) continue;
-    picture p = readpng("data/" + e.path);
+    rgbapicture p = readrgba("data/" + e.path);
     ASSERT_GT(p.w, 0) << e.path;
     if (!hastransparency(p)) continue;
     checked++;
@@ -115,7 +93,7 @@ TEST(PictureEdges, CutMarksAreFewAndTrue) {
     pictures++;
     if (!endswith(e.role, " [cut]")) continue;
     marked++;
-    picture p = readpng("data/" + e.path);
+    rgbapicture p = readrgba("data/" + e.path);
     ASSERT_GT(p.w, 0) << e.path;
     EXPECT_GT(edgealpha(p).most(), edgelimit) << e.path << " is marked cut but fades out before its border";
   }
@@ -124,7 +102,7 @@ TEST(PictureEdges, CutMarksAreFewAndTrue) {
 
 // The check itself: a soft glow that stops at the border is caught, one that fades out is not.
 TEST(PictureEdges, TheBorderCheckSeesACutGlow) {
-  picture p;
+  rgbapicture p;
   p.w = 40;
   p.h = 20;
   p.rgba.assign(size_t(p.w) * p.h * 4, 0);

@@ -12,35 +12,13 @@
 // - a dark font's light halo is faint enough to vanish on the note paper
 #include "text/glyphtable.h"
 #include <gtest/gtest.h>
-#include <png.h>
+#include "tests/pngkit.h"
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
-
-struct sheet {
-  int w = 0, h = 0;
-  std::vector<uint8_t> rgba;
-};
-
-sheet readsheet(const std::string& path) {
-  sheet p;
-  png_image img{};
-  img.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&img, path.c_str())) return p;
-  img.format = PNG_FORMAT_RGBA;
-  std::vector<uint8_t> buf(PNG_IMAGE_SIZE(img));
-  if (!png_image_finish_read(&img, nullptr, buf.data(), 0, nullptr)) {
-    png_image_free(&img);
-    return p;
-  }
-  p.w = int(img.width);
-  p.h = int(img.height);
-  p.rgba = std::move(buf);
-  return p;
-}
 
 struct font {
   int number;
@@ -59,22 +37,22 @@ int slotof(int code) {
 
 int advance(const font& f, int slot) { return glyphtablewidth(slot, f.cellw) - f.advsub; }
 
-// One glyph cell of a loaded sheet.
+// One glyph cell of a loaded picture.
 struct cell {
-  const sheet* p;
+  const rgbapicture* p;
   int x0, y0, w, h;
   const uint8_t* at(int x, int y) const { return &p->rgba[(size_t(y0 + y) * p->w + x0 + x) * 4]; }
   int alpha(int x, int y) const { return at(x, y)[3]; }
 };
 
-cell cellof(const sheet& p, const font& f, int slot) {
+cell cellof(const rgbapicture& p, const font& f, int slot) {
   return {&p, (slot - 1) % 10 * f.cellw, (slot - 1) / 10 * f.cellh, f.cellw, f.cellh};
 }
 
 constexpr int inked = 128;  // a pixel at half coverage or more is ink
 
 // The lowest ink row of H: letters are measured above it, so tails may tuck under neighbours.
-int baselinerow(const sheet& p, const font& f) {
+int baselinerow(const rgbapicture& p, const font& f) {
   cell c = cellof(p, f, slotof('H'));
   int b = 0;
   for (int y = 0; y < c.h; y++)
@@ -120,7 +98,7 @@ struct gaps {
 };
 
 // Lays a line of Latin-1 text out as the game does and measures its ink gaps.
-gaps measure(const sheet& p, const font& f, const std::string& text, inkrule rule = {}) {
+gaps measure(const rgbapicture& p, const font& f, const std::string& text, inkrule rule = {}) {
   gaps g;
   g.words.emplace_back();
   int bottom = baselinerow(p, f);
@@ -184,7 +162,7 @@ const char* const samples[] = {
 };
 
 // The rhythm of every sample line in one font, with ink counted by the given rule.
-void checkrhythm(const sheet& p, const font& f, inkrule rule) {
+void checkrhythm(const rgbapicture& p, const font& f, inkrule rule) {
   for (const char* text : samples) {
     gaps g = measure(p, f, text, rule);
     double sum = 0;
@@ -207,7 +185,7 @@ void checkrhythm(const sheet& p, const font& f, inkrule rule) {
 
 TEST(TypeSpacing, LettersKeepAnEvenGapAndBlanksAWideOne) {
   for (const font& f : fonts) {
-    sheet p = readsheet(std::string("data/texts/") + f.picture + ".png");
+    rgbapicture p = readrgba(std::string("data/texts/") + f.picture + ".png");
     ASSERT_EQ(p.w, 10 * f.cellw);
     bool light = lightletters(cellof(p, f, slotof('H')));
     {
@@ -257,7 +235,7 @@ double stemstrength(const cell& c, int bottom, bool light) {
 TEST(TypeSpacing, ThinStemsAreAsBrightAsTheStemsOfH) {
   for (const font& f : fonts) {
     SCOPED_TRACE(std::string("font ") + std::to_string(f.number));
-    sheet p = readsheet(std::string("data/texts/") + f.picture + ".png");
+    rgbapicture p = readrgba(std::string("data/texts/") + f.picture + ".png");
     ASSERT_EQ(p.w, 10 * f.cellw);
     int bottom = baselinerow(p, f);
     cell h = cellof(p, f, slotof('H'));
@@ -271,9 +249,9 @@ TEST(TypeSpacing, ThinStemsAreAsBrightAsTheStemsOfH) {
   }
 }
 
-// The measures themselves, on a hand-made sheet: two bars a known distance apart.
+// The measures themselves, on a hand-made picture: two bars a known distance apart.
 TEST(TypeSpacing, TheMeasureSeesAStemSplitOverTwoColumns) {
-  sheet p;
+  rgbapicture p;
   p.w = 200;
   p.h = 19;
   p.rgba.assign(size_t(p.w) * p.h * 4, 0);
@@ -306,7 +284,7 @@ TEST(TypeSpacing, TheMeasureSeesAStemSplitOverTwoColumns) {
 TEST(TypeSpacing, AccentsAndTailsStayInsideTheirCells) {
   for (const font& f : fonts) {
     SCOPED_TRACE(std::string("font ") + std::to_string(f.number));
-    sheet p = readsheet(std::string("data/texts/") + f.picture + ".png");
+    rgbapicture p = readrgba(std::string("data/texts/") + f.picture + ".png");
     ASSERT_EQ(p.w, 10 * f.cellw);
     for (int slot = 1; slot <= glyphtablesize; slot++) {
       cell c = cellof(p, f, slot);
