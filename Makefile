@@ -2,7 +2,7 @@
 # `make snapshots SCENES="pictures storyart"` renders only the named scenes.
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps run test bench snapshots levels clean install uninstall soak fuzz
+.PHONY: all deps run test bench snapshots levels clean install uninstall soak fuzz autoplay
 
 # Where `make install` puts the game; DESTDIR stages it elsewhere (packages).
 PREFIX ?= /usr/local
@@ -34,6 +34,12 @@ soak: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
 	cmake --build build -j $(JOBS) --target soak
 	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 ./soak $(SOAKFRAMES) $(SOAKSEEDS)
+
+# The whole adventure played by machine, first start to the ending, under the sanitizers.
+autoplay: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORGAVELLE_SANITIZE=ON >/dev/null
+	cmake --build build -j $(JOBS) --target autoplay
+	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ASAN_OPTIONS=detect_leaks=0 ./autoplay
 
 # Every loader fuzzed for FUZZTIME seconds from the real files (libFuzzer where clang has it).
 FUZZTIME ?= 60

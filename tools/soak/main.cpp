@@ -14,26 +14,17 @@
 // position, or the game stuck: no change of screen, popup, fade, pause or player for 10,000
 // frames although the monkey kept clicking what was there.
 #include "presentation/sound.h"
-#include "runtime/runtime.h"
-#include "runtime/testinput.h"
 #include "shell/buttons.h"
-#include "shell/display.h"
 #include "shell/settings.h"
-#include "shell/startup.h"
 #include "shell/state.h"
 #include "solitaire/state.h"
-#include <csignal>
-#include <cstdio>
-#include <cstdlib>
+#include "tools/headlesskit.h"
 #include <cstring>
-#include <filesystem>
-#include <iostream>
 #include <random>
 #include <set>
-#include <string>
-#include <unistd.h>
+#include <vector>
 
-extern "C" __attribute__((weak)) void __sanitizer_set_death_callback(void (*callback)(void));
+using headless::pointvirtual;
 
 namespace {
 
@@ -44,21 +35,8 @@ long soakseed = 0;
 long soakframe = 0;
 long soakfrom = -1;  // replay: report actions from this frame on
 
-// The game's trace lines are kept, only the latest, and shown with a failure.
-struct tracetail : std::streambuf {
-  std::string text;
-  int overflow(int c) override {
-    if (c != EOF) text += char(c);
-    if (text.size() > 16384) text.erase(0, text.size() - 4096);
-    return c;
-  }
-};
-tracetail trace;
-
 void tellwhere() {
-  const size_t from = trace.text.size() > 3000 ? trace.text.size() - 3000 : 0;
-  if (write(2, "soak: the game's last trace lines:\n", 35) < 0 ||
-      write(2, trace.text.data() + from, trace.text.size() - from) < 0) {}
+  headless::tellstrace("soak: the game's last trace lines:\n");
   char line[160];
   int n = std::snprintf(line, sizeof line, "soak: failed at seed %ld, frame %ld (replay: soak %ld %ld --from %ld)\n",
                         soakseed, soakframe, soakframe + 1, soakseed, soakframe > 50 ? soakframe - 50 : 0);
@@ -76,46 +54,12 @@ void onstop(int sig) {
   _exit(3);
 }
 
-void ondeath(int sig) {
-  tellwhere();
-  signal(sig, SIG_DFL);
-  raise(sig);
-}
-
 // The things that change when the game answers a player: a frozen game keeps them all.
 struct progress {
   int screen, popupid, popupdir, fadestate, pausesign, player, gamestat, suspended;
   bool operator==(const progress& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
 };
 progress now() { return {screen, popupid, popupdir, fadestate, pausesign, player, gamestat, suspended}; }
-
-std::string userhome(long seed) {
-  const char* tmp = std::getenv("TMPDIR");
-  std::string home = std::string(tmp && *tmp ? tmp : "/tmp") + "/morgavelle-soak-" + std::to_string(getpid()) + "-" +
-                     std::to_string(seed) + "/";
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  return home;
-}
-
-void startgame(const std::string& home) {
-  SetHeadless(true);
-  testresetinput();
-  resetshellstate();
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  if (!gamestartup()) {
-    std::fprintf(stderr, "soak: the game did not start\n");
-    std::exit(1);
-  }
-  SetPixelFill(false);
-}
-
-// The pointer onto a point of the game's screen, wherever the window shows it.
-void pointvirtual(int x, int y) {
-  int wx, wy;
-  virtualtowindow(x, y, wx, wy);
-  testmousemove(wx, wy);
-}
 
 struct monkey {
   std::mt19937 rng;
@@ -207,11 +151,11 @@ struct monkey {
 // One seed's run. Returns false on a failure (already reported).
 bool soakseedrun(long seed, long frames, long& quits, std::set<int>& screens, std::set<int>& popups) {
   soakseed = seed;
-  const std::string home = userhome(seed);
+  const std::string home = headless::userhome("soak", seed);
   testclock(true, 0);
   testresetdisplay();
   testdisplay(1366, 768, {{1024, 768}, {1280, 768}, {1366, 768}, {1280, 1024}, {1920, 1080}});
-  startgame(home);
+  headless::startgame(home, "soak");
   monkey m(seed);
   progress last = now();
   long since = 0;
@@ -244,7 +188,7 @@ bool soakseedrun(long seed, long frames, long& quits, std::set<int>& screens, st
     if (quit == 1) {
       quits++;
       m.say("quit, starting again");
-      startgame(home);
+      headless::startgame(home, "soak");
       last = now();
       since = 0;
     }
@@ -266,10 +210,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(argv[i], "--from") == 0 && i + 1 < argc) soakfrom = std::atol(argv[++i]);
     else seeds.push_back(std::atol(argv[i]));
   }
-  setvbuf(stdout, nullptr, _IOLBF, 0);  // progress lines show as they come
-  std::cout.rdbuf(&trace);
-  if (__sanitizer_set_death_callback) __sanitizer_set_death_callback(tellwhere);
-  for (int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGFPE, SIGILL}) signal(sig, ondeath);
+  headless::installhandlers(tellwhere);
   for (int sig : {SIGTERM, SIGINT}) signal(sig, onstop);
   long quits = 0, total = 0;
   std::set<int> screens, popups;

@@ -1,0 +1,632 @@
+// The autoplay: the whole adventure played headless through the real screens, with nothing but
+// injected mouse clicks, key presses and typed characters, as a person plays it.
+//
+//   autoplay                 from a first start with no user folder to the ending after level 103
+//   autoplay --levels N      the same, stopping once level N is won (the short run stops at 5)
+//
+// The player taps through the splash pages, creates a player on the main menu by typing a
+// name, plays every story chapter by clicking its objects, and plays every level as a careful
+// card player: the move a strong player would make from what is visible, clicked where the
+// card lies; a lost level is played again; plants and items are used at a dead end, and the
+// shop is visited on the map to buy them with the cash won. It reads the game's state to
+// decide where to click, as a person reads the screen; the input is always injected.
+//
+// It prints a line per level (result, stars, points, frames) and per chapter (frames), and a
+// last line beginning "autoplay:" with the totals, saying "ending reached" when it got there.
+// It fails with status 1, naming the screen, the frame and the routine the game last entered,
+// when the game crashes, a sanitizer reports, or the game stays on one screen past a limit
+// with no way on.
+#include "presentation/effects.h"
+#include "progression/map.h"
+#include "progression/shop.h"
+#include "progression/startlevel.h"
+#include "shell/buttons.h"
+#include "shell/menu.h"
+#include "shell/profiles.h"
+#include "shell/state.h"
+#include "solitaire/extras.h"
+#include "solitaire/game.h"
+#include "solitaire/hint.h"
+#include "solitaire/state.h"
+#include "solitaire/table.h"
+#include "solitaire/tutorial.h"
+#include "story/chapter1.h"
+#include "story/story.h"
+#include "story/storymap.h"
+#include "tools/headlesskit.h"
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <random>
+#include <vector>
+
+using headless::pointvirtual;
+
+namespace {
+
+constexpr int screenlimit = 30000;   // frames on one screen with no way on before the run fails
+constexpr int chapterpatience = 9000;  // frames of searching a scene before the skip button is used
+constexpr int triesperlevel = 40;    // games lost in a row on one level before the run gives up
+constexpr int restx = 5, resty = 300;  // where the pointer rests, over nothing
+constexpr int shopplantsx = 350;     // the shop's plant column, right of the centre
+constexpr int shopbuyx = 39;         // the buy button beside each price
+
+// ---- Where the run stands (the failure report reads them) ----
+long frames = 0;         // frames run since the start
+long screensince = 0;    // frames since the game last moved on (screen, fade, popup, level, round)
+// What changes when the game moves on; a game that keeps all of it is going nowhere.
+struct moveon {
+  int screen, fadestate, popupid, level, gamestat, storypart, storyend, mapopen;
+  bool operator==(const moveon& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+};
+moveon lastmoveon{};
+const char* doing = "starting";  // what the player is about
+std::chrono::steady_clock::time_point started;
+
+// ---- Totals ----
+int levelswon = 0, levelslost = 0, chaptersplayed = 0, chaptersskipped = 0, shopvisits = 0, bought = 0;
+int extrasused = 0;
+
+const char* screenname(int s) {
+  switch (s) {
+    case SCREEN_NONE: return "start-up";
+    case SCREEN_SPLASH: return "splash";
+    case SCREEN_LOADING: return "loading";
+    case SCREEN_MENU: return "main menu";
+    case SCREEN_GAME: return "game";
+    case SCREEN_MAP: return "adventure map";
+    case SCREEN_STORY: return "story";
+    case SCREEN_SHOP: return "shop";
+    default: return "other";
+  }
+}
+
+void tellwhere() {
+  headless::tellstrace("autoplay: the game's last trace lines:\n");
+  char line[300];
+  int n = std::snprintf(line, sizeof line, "autoplay: failed on screen %d (%s), frame %ld, level %d, last routine %s, while %s\n",
+                        screen, screenname(screen), frames, level, lastfunc.c_str(), doing);
+  if (n > 0 && write(2, line, size_t(std::min<size_t>(size_t(n), sizeof line - 1))) < 0) {}
+}
+
+[[noreturn]] void fail(const std::string& why) {
+  std::fprintf(stderr, "autoplay: %s\n", why.c_str());
+  if (screen == SCREEN_GAME && player >= 0)
+    std::fprintf(stderr, "autoplay: the table: game state %d, stock %d, playable %d, plants %d, items %d, mode %d, "
+                 "tutorial page %d, no-moves %d, popup %d, pause %d\n",
+                 gamestat, stock[player], anyplayable, plantsheld, itemsheld, extramode, tutorialpage, nomoves, popupid,
+                 pausesign);
+  tellwhere();
+  std::exit(1);
+}
+
+// Whole frames, the clock moving 20 ms each; watches for a screen that never changes.
+void step(int n = 1) {
+  static int nanbefore = -1;
+  if (nanbefore < 0) nanbefore = NonFiniteVertices();
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+    frames++;
+    if (quit == 1) fail("the game ended by itself");
+    moveon m{screen, fadestate, popupid, level, gamestat, storypart, storyend, mapopen};
+    if (!(m == lastmoveon)) {
+      lastmoveon = m;
+      screensince = 0;
+    } else if (++screensince > screenlimit) {
+      fail("stayed on one screen for " + std::to_string(screenlimit) + " frames with no way on");
+    }
+    if (NonFiniteVertices() != nanbefore) fail("a picture was drawn at a NaN or infinite position");
+  }
+}
+
+// Frames until the condition holds, at most max; false when it did not come.
+template <typename F>
+bool waitfor(F done, int max) {
+  for (int i = 0; i < max && !done(); i++) step(1);
+  return done();
+}
+
+// A person moves to the spot, presses and lets go.
+void click(int x, int y) {
+  pointvirtual(x, y);
+  step(1);
+  testmousepress(1);
+  step(1);
+  testmouserelease(1);
+  step(1);
+}
+void rest() { pointvirtual(restx, resty); }
+void presskey(int key) {
+  testkeypress(key);
+  step(1);
+  testkeyrelease(key);
+  step(1);
+}
+
+// A button drawn this frame near (x, y) that could take a click, 0 when none.
+int buttonnear(int x, int y, int reach = 30) {
+  for (int k = 1; k <= buttonspots; k++)
+    if (std::abs(buttonspotx[k] - x) <= reach && std::abs(buttonspoty[k] - y) <= reach) return k;
+  return 0;
+}
+// Waits until the button shows there, then clicks it. False when it never showed.
+bool clickbutton(int x, int y, int max = 600) {
+  if (!waitfor([&] { return buttonnear(x, y) > 0; }, max)) return false;
+  int k = buttonnear(x, y);
+  click(buttonspotx[k], buttonspoty[k]);
+  return true;
+}
+
+// ---- The splash pages, the menu and the first player ----
+
+void toplayer() {
+  doing = "tapping through the splash pages";
+  if (!waitfor([] { return screen == SCREEN_SPLASH; }, 200)) fail("no splash page came");
+  for (int i = 0; i < 40 && screen == SCREEN_SPLASH; i++) {
+    step(30);
+    presskey(KEY_SPACE);
+  }
+  doing = "waiting for the loading bar";
+  if (!waitfor([] { return screen == SCREEN_MENU; }, 1000)) fail("the main menu never came");
+  step(60);
+  doing = "creating a player";
+  click(midx, 390);
+  if (!waitfor([] { return popupid == POPUP_NAME && popuplevel == popupfull; }, 100)) fail("play opened no name entry");
+  for (char c : std::string("Autoplay")) {
+    testtypechar(c);
+    step(1);
+  }
+  testtypechar('\r');
+  step(1);
+  if (!waitfor([] { return popupid == 0; }, 100)) fail("the name entry did not close");
+  step(40);
+  std::printf("autoplay: player \"%s\" created, frame %ld\n", playername[player].c_str(), frames);
+  doing = "starting the adventure";
+  click(midx, 390);
+}
+
+// ---- The story ----
+
+// A point near a picture drawn at (x, y) that the pointer's hit shape touches pixel-exactly and
+// that touches none of the others: where a person clicks to hit that object alone.
+struct placed {
+  Image img;
+  float x, y;
+};
+bool hits(const placed& p, int mx, int my) {
+  return p.img && coll2img &&
+         ImagesCollide(p.img, std::trunc(p.x), std::trunc(p.y), 0, coll2img, float(mx), float(my), 0) != 0;
+}
+bool hotpoint(const placed& target, const std::vector<placed>& avoid, int& mx, int& my) {
+  if (!target.img) return false;
+  int reach = std::max(ImageWidth(target.img), ImageHeight(target.img));
+  for (int r = 0; r <= reach; r += 2)
+    for (int dy = -r; dy <= r; dy += 2)
+      for (int dx = -r; dx <= r; dx += 2) {
+        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
+        int x = int(target.x) + dx, y = int(target.y) + dy;
+        if (!hits(target, x, y)) continue;
+        bool clear = true;
+        for (const placed& o : avoid) clear = clear && !hits(o, x, y);
+        if (clear) {
+          mx = x;
+          my = y;
+          return true;
+        }
+      }
+  return false;
+}
+
+// The journey map over a scene: a person waits for its close button and clicks it.
+bool journeymapup() { return mapopen > 0 && mapclose == 0; }
+void closejourneymap() {
+  doing = "closing the journey map";
+  waitfor([] { return papertime > 20 || mapopen == 0; }, 400);
+  if (mapopen > 0 && mapclose == 0) click(midx + 370, midy + 330);
+  rest();
+  step(1);
+}
+
+// Chapter 1: the opening scene plays by itself; then Grandma's room is searched place by
+// place until the map roll turns up, and the roll is clicked.
+int homestate(int spot) {
+  return spot == HIDE_CARPET ? homecarpet : spot == HIDE_PILLOW1 ? homepillow1 : spot == HIDE_PILLOW2 ? homepillow2 : homeclock;
+}
+placed hidingplace(int spot) {
+  const Image& glow = spot == HIDE_CARPET ? storypic[1][2] : spot == HIDE_PILLOW1 ? storypic[8][2]
+                      : spot == HIDE_PILLOW2 ? storypic[9][2] : storypic[10][2];
+  return {glow, float(midx + hidespots[spot].x), float(hidespots[spot].y)};
+}
+bool chapter1step() {
+  if (storypart == 0 || storyfademode != 0) return false;  // the opening scene runs by itself
+  if (homereveal > 0) {
+    doing = "opening the journey map with the roll";
+    step(rollwakes + 1);
+    click(mapx, mapy);
+    rest();
+    return true;
+  }
+  for (int spot = 1; spot <= hideplaces; spot++) {
+    if (homestate(spot) != 0) continue;
+    doing = "searching Grandma's room";
+    std::vector<placed> others;
+    for (int o = 1; o <= hideplaces; o++)
+      if (o != spot && homestate(o) == 0) others.push_back(hidingplace(o));
+    int x = 0, y = 0;
+    if (!hotpoint(hidingplace(spot), others, x, y)) return false;
+    pointvirtual(x, y);
+    step(1);
+    click(x, y);
+    rest();
+    step(1);
+    return true;
+  }
+  return false;
+}
+
+// Any other scene: a person who does not know it yet tries the places of the screen one after
+// another, a click each, until the scene moves on (its objects answer and the end comes).
+struct searcher {
+  std::vector<std::pair<int, int>> spots;
+  size_t next = 0;
+  void reset(int seed) {
+    spots.clear();
+    for (int y = 40; y < screenh - 40; y += 24)
+      for (int x = 16; x < screenw - 16; x += 24) {
+        bool corner = y > screenh - 70 && (x < 170 || x > screenw - 170);  // the map and skip buttons
+        if (!corner) spots.push_back({x, y});
+      }
+    std::mt19937 rng{uint32_t(seed)};
+    std::shuffle(spots.begin(), spots.end(), rng);
+    next = 0;
+  }
+  void tryone() {
+    if (spots.empty()) return;
+    auto [x, y] = spots[next++ % spots.size()];
+    pointvirtual(x, y);
+    step(2);
+    click(x, y);
+  }
+};
+searcher search;
+
+void playstory() {
+  const int chapter = storychapter;
+  const long from = frames;
+  bool skipped = false;
+  search.reset(chapter);
+  std::printf("chapter %d: begins, frame %ld\n", chapter, frames);
+  rest();
+  while (screen == SCREEN_STORY) {
+    if (journeymapup()) {
+      closejourneymap();
+      continue;
+    }
+    if (storyend > 0 || fadestate == 2 || mapopen > 0 || !storyfree() || storyfademode != 0) {
+      step(1);
+      continue;
+    }
+    if (frames - from > chapterpatience && !skipped) {
+      doing = "skipping a scene that would not end";
+      skipped = true;
+      click(screenw - 80, 738);
+      continue;
+    }
+    bool acted = chapter == 1 ? chapter1step() : false;
+    if (!acted && chapter == 1) {
+      step(1);
+      continue;
+    }
+    if (!acted) {
+      doing = "clicking the scene's objects";
+      search.tryone();
+    }
+  }
+  chaptersplayed++;
+  if (skipped) chaptersskipped++;
+  std::printf("chapter %d: %s, %ld frames\n", chapter, skipped ? "skipped after a long search" : "played to its end",
+              frames - from);
+}
+
+// ---- The card table ----
+
+int cardmidx(int slot) { return cardx[player][slot] + xshift + cardw / 2; }
+int cardmidy(int slot) { return cardy[player][slot] + cardh / 2; }
+
+// Something on the table answered: a take, a draw, an extra on its way, a mode, the end.
+struct tablestamp {
+  int stable, stock, moving, cards, extras;
+  bool operator==(const tablestamp& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
+};
+tablestamp stampnow() {
+  int cards = 0, extras = 0;
+  for (int s = 1; s <= cardcount; s++) cards += cardvalue[player][s] > 0;
+  for (int k = 1; k <= extracount; k++) extras += plants[player][k] + extraslots[player][k];
+  return {stableid[player], stock[player], movetime[player] + movingcard + drawrequest + (extraflying() ? 1 : 0), cards,
+          extras};
+}
+
+// Centre of item-bar slot s and of plant k in its bar.
+int itemx(int s) { return (s == 1 ? 19 : s == 2 ? 121 : 223) + cardw / 2; }
+int itemy() { return screenh - 166 + cardh / 2; }
+int plantx(int k) {
+  const int dx[9] = {0, 386, 341, 296, 251, 200, 156, 116, 71};
+  return screenw - dx[k] + 47;
+}
+int planty(int k) {
+  const int dy[9] = {0, 97, 117, 127, 127, 137, 127, 117, 97};
+  return screenh - dy[k] + 62;
+}
+
+// At a dead end: a plant whose rank neighbours a free face-up card, else an item that opens a
+// move. Returns true when one was used.
+bool useextra(const tableview& v) {
+  const int p = player;
+  int best = 0, bestcount = 0;
+  for (int k = 1; k <= plantcount; k++) {
+    if (plants[p][k] <= 0) continue;
+    int n = 0;
+    for (int c = 0; c < int(v.deal.columns.size()); c++) {
+      const auto& col = v.deal.columns[c];
+      if (col.empty()) continue;
+      int r = col.back().value;  // the column's free card, 0 when its face is unseen
+      if (r >= 1 && r <= 13 && (std::abs(r - k) == 1 || std::abs(r - k) == 12)) n++;
+    }
+    if (best == 0 || n > bestcount) {
+      best = k;
+      bestcount = n;
+    }
+  }
+  if (best > 0 && bestcount > 0) {
+    doing = "using a plant";
+    click(plantx(best), planty(best));
+    extrasused++;
+    return true;
+  }
+  // Items that open a move, best first; the zombie killer and blaster then want a target.
+  const int order[] = {ITEM_JOKER, ITEM_FISHSLAP, ITEM_TURNALLUP, ITEM_NEWSTABLE, ITEM_RANDOMEXTRA, ITEM_ZOMBIEBLASTER,
+                       ITEM_ZOMBIEKILLER, ITEM_SUDDENSTRIKE};
+  for (int item : order)
+    for (int s = 1; s <= itembarslots; s++) {
+      if (extraslots[p][s] != item) continue;
+      doing = "using an item";
+      click(itemx(s), itemy());
+      extrasused++;
+      waitfor([] { return !extraflying(); }, 60);
+      if (killermode > 0 || blastermode > 0) {
+        doing = "aiming an item";
+        for (int slot = cardcount; slot >= 1; slot--)
+          if (cardvalue[p][slot] > 0 && cardcandidate(slot)) {
+            click(cardmidx(slot), cardmidy(slot));
+            break;
+          }
+      }
+      return true;
+    }
+  return false;
+}
+
+// One game of the level on the screen, from the deal to the end screen's button.
+// Returns true when it was won.
+bool playgame(int tries) {
+  const int lv = level;
+  const long from = frames;
+  doing = "waiting for the deal";
+  if (!waitfor([] { return gamestat != GAME_DEAL; }, 1500)) fail("the deal never ended");
+  int misses = 0;
+  rest();
+  while (gamestat == GAME_PLAY) {
+    // The tutorial: its pages with a "next" button are read and passed on.
+    if (tutorialon == 1 && tutorialframe > 0 && tutorialpage >= 1 && buttonnear(midx + 60, midy + 146, 8)) {
+      doing = "reading the tutorial";
+      step(20);
+      if (int k = buttonnear(midx + 60, midy + 146, 8)) click(buttonspotx[k], buttonspoty[k]);
+      rest();
+      continue;
+    }
+    // The no-moves question: go on when an extra is held, else end the game.
+    if (nomoves > 0 && nomovechoice == 0) {
+      doing = "answering the no-moves question";
+      step(20);
+      bool held = plantsheld != 0 || itemsheld != 0;
+      click(held ? midx + 60 : midx - 60, midy + 41);
+      rest();
+      continue;
+    }
+    if (popupid != 0 || blockingmode() || !tableatrest()) {
+      step(1);
+      continue;
+    }
+    tableview v = readtableview();
+    int m = hintmove(v);
+    tablestamp before = stampnow();
+    if (m > 0) {
+      doing = "taking a card";
+      click(cardmidx(m), cardmidy(m));
+    } else if (m == -1) {
+      doing = "drawing from the stock";
+      click(stocktopx + cardw / 2, stocky + cardh / 2);
+    } else if (!useextra(v)) {
+      // Nothing to play and no extra that helps: after going on past the no-moves question,
+      // its end button finishes the game; otherwise the game ends by itself or asks.
+      doing = "ending the game at a dead end";
+      if (nomovechoice == 1 && buttonnear(midx, midy + 110, 8)) click(midx, midy + 110);
+      else step(5);
+      continue;
+    }
+    rest();
+    step(1);
+    if (stampnow() == before && gamestat == GAME_PLAY) {
+      // The click did not take: a tutorial page may hold the table; its close button frees it.
+      if (++misses % 3 == 0 && tutorialon == 1 && tutorialframe > 0) {
+        doing = "closing the tutorial";
+        if (int k = buttonnear(midx, midy + 146, 8)) click(buttonspotx[k], buttonspoty[k]);
+        else if (int k2 = buttonnear(midx - 60, midy + 146, 8)) click(buttonspotx[k2], buttonspoty[k2]);
+      }
+      if (misses > 200) fail("the table answered none of 200 clicks in a row");
+    } else {
+      misses = 0;
+    }
+  }
+  // The end screen: the notice of a new extra, then the buttons.
+  doing = "watching the end screen";
+  while (screen == SCREEN_GAME && endtime < 461) {
+    if (itemnotice > 20 && buttonnear(midx, midy + 145, 8)) {
+      doing = "reading the notice of a new extra";
+      click(midx, midy + 145);
+      rest();
+      continue;
+    }
+    step(1);
+  }
+  const bool won = gameresult == RESULT_SOLVED || gameresult == RESULT_STRIKE;
+  std::printf("level %d: %s%s, %d stars, %d points, %ld frames\n", lv, won ? "won" : "lost",
+              tries > 1 ? (" (try " + std::to_string(tries) + ")").c_str() : "", won ? roundstars : 0, tallytotal,
+              frames - from);
+  if (won) levelswon++;
+  else levelslost++;
+  step(20);
+  doing = "choosing on the end screen";
+  if (endbuttons == 2) {
+    if (!clickbutton(midx + 110, midy + 215)) fail("the end screen showed no button");
+  } else if (!clickbutton(midx, midy + 215)) {
+    fail("the end screen showed no button");
+  }
+  rest();
+  return won;
+}
+
+// ---- The adventure map and the shop ----
+
+// Buys what helps with the cash there is: the plants first, then items that open a move.
+void shopping() {
+  const int p = player;
+  shopvisits++;
+  doing = "shopping";
+  step(40);
+  if (unlockseen[p][1] == 1 && shopplantsetprice() > 0 && shopplantsetprice() <= cash[p]) {
+    int x = midx + shopplantsx + shopbuyx;
+    if (clickbutton(x, 557, 60)) bought++;
+  }
+  const int order[] = {ITEM_FISHSLAP, ITEM_TURNALLUP, ITEM_JOKER, ITEM_NEWSTABLE, ITEM_RANDOMEXTRA, ITEM_ZOMBIEKILLER,
+                       ITEM_ZOMBIEBLASTER};
+  for (int item : order) {
+    if (shopfreeslot() == 0) break;
+    if (unlockseen[p][item + 1] != 1 || shopgrid[item].price > cash[p]) continue;
+    int x = midx + shopgrid[item].x + shopbuyx, y = shopgrid[item].y + 79;
+    if (clickbutton(x, y, 60)) bought++;
+    step(5);
+  }
+  doing = "leaving the shop";
+  if (!clickbutton(midx, screenh - 45)) fail("the shop showed no way back");
+  rest();
+}
+
+bool shopworthit() {
+  const int p = player;
+  if (unlockseen[p][1] == 1 && shopplantsetprice() > 0 && shopplantsetprice() <= cash[p]) return true;
+  if (shopfreeslot() == 0) return false;
+  for (int item : {ITEM_FISHSLAP, ITEM_TURNALLUP, ITEM_JOKER, ITEM_NEWSTABLE, ITEM_RANDOMEXTRA})
+    if (unlockseen[p][item + 1] == 1 && shopgrid[item].price <= cash[p]) return true;
+  return false;
+}
+
+void onmap() {
+  const int d = screenw == 1024 ? 400 : 470;  // the panels' distance from the centre
+  doing = "looking at the adventure map";
+  step(30);
+  for (int guard = 0; guard < 50 && screen == SCREEN_MAP && fadestate == 1; guard++) {
+    if (journeymapup()) {
+      closejourneymap();
+      continue;
+    }
+    if (mapopen > 0 || popupid != 0 || hookrun > 0) {
+      if (popupid != 0 && popuplevel == popupfull && buttonspots > 0) click(buttonspotx[1], buttonspoty[1]);
+      else step(10);
+      continue;
+    }
+    if (maphint[player] > 0 && maphint[player] < maphintdone) {
+      doing = "reading the map's hint";
+      click(midx, midy);
+      continue;
+    }
+    int y = screenh - barpos - 25;
+    if (shopworthit()) {
+      doing = "going to the shop";
+      if (clickbutton(midx - d, y)) return;
+    }
+    doing = "playing on from the map";
+    if (clickbutton(midx + d, y)) return;
+    step(10);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int stopafter = lastlevel + 1;  // the ending
+  for (int i = 1; i < argc; i++) {
+    if (std::strcmp(argv[i], "--levels") == 0 && i + 1 < argc) stopafter = std::atoi(argv[++i]);
+    else {
+      std::fprintf(stderr, "usage: autoplay [--levels N]\n");
+      return 2;
+    }
+  }
+  headless::installhandlers(tellwhere);
+  started = std::chrono::steady_clock::now();
+  const std::string home = headless::userhome("autoplay", 1);
+  testclock(true, 0);
+  testresetdisplay();
+  headless::startgame(home, "autoplay");
+  toplayer();
+
+  bool ending = false, done = false;
+  int lastlevelplayed = 0, tries = 0;
+  while (!done) {
+    switch (screen) {
+      case SCREEN_STORY:
+        playstory();
+        break;
+      case SCREEN_GAME: {
+        if (fadestate != 1) {
+          step(1);
+          break;
+        }
+        tries = level == lastlevelplayed ? tries + 1 : 1;
+        lastlevelplayed = level;
+        if (tries > triesperlevel) fail("level " + std::to_string(level) + " lost " + std::to_string(triesperlevel) + " times in a row");
+        const int lv = level;
+        bool won = playgame(tries);
+        if (won && lv >= stopafter) done = true;
+        break;
+      }
+      case SCREEN_MAP:
+        if (fadestate != 1) step(1);
+        else onmap();
+        break;
+      case SCREEN_SHOP:
+        if (fadestate != 1) step(1);
+        else shopping();
+        break;
+      case SCREEN_MENU:
+        if (fadestate == 1 && toplevel[player] > lastlevel) {
+          ending = true;
+          done = true;
+        } else {
+          step(1);
+        }
+        break;
+      default:
+        step(1);
+    }
+  }
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::printf("autoplay: %d levels won, %d lost and played again, %d chapters (%d skipped), %d extras used, "
+              "%d shop visits buying %d, %ld frames, %.1f s%s\n",
+              levelswon, levelslost, chaptersplayed, chaptersskipped, extrasused, shopvisits, bought, frames, wall,
+              ending ? ", ending reached" : "");
+  std::filesystem::remove_all(home);
+  return 0;
+}
