@@ -31,6 +31,8 @@
 #include "solitaire/table.h"
 #include "solitaire/tutorial.h"
 #include "story/chapter1.h"
+#include "story/chapter3.h"
+#include "story/chapter8.h"
 #include "story/story.h"
 #include "story/storymap.h"
 #include "tools/headlesskit.h"
@@ -266,6 +268,60 @@ bool chapter1step() {
   return false;
 }
 
+// Chapter 3: the road is longer than the screen and the view follows the pointer. A person
+// points where the thing is, lets the view come to rest, then clicks: the tailgate, the
+// pliers, the tarp they pull the nails from, the fuel can under it, the saw, the pine.
+bool ch3viewsettled() { return std::fabs(ch3scroll - ch3scrolltarget()) <= 1; }
+void ch3clickon(float scenex, int y) {
+  const float k = screenw <= 1024 ? 1.75f : 1.1f;  // how fast the view runs against the pointer
+  int px = int(std::lround((scenex + 100) / (1 + k)));
+  pointvirtual(px, y);
+  step(1);
+  waitfor(ch3viewsettled, 600);
+  click(px, y);
+  step(5);
+}
+bool chapter3step() {
+  if (storyclock <= ch3wakeat) return false;
+  doing = "clearing the road";
+  const float sawgripx = ch3sawx - 21;  // the chainsaw's body lies up and left of its centre
+  const int sawgripy = int(ch3sawy) - 42;
+  if (ch3door == 0) ch3clickon(ch3doorx, int(ch3doory));
+  else if (ch3pliers == CH3_LYING) ch3clickon(ch3pliersx, int(ch3pliersy));
+  else if (ch3pliers == CH3_CARRIED) ch3clickon(ch3tarpx, int(ch3tarpy));
+  else if (ch3tarp < ch3tarpend) step(5);
+  else if (ch3canister == CH3_LYING) ch3clickon(ch3canx, int(ch3cany));
+  else if (ch3saw == CH3_LYING) ch3clickon(sawgripx, sawgripy);
+  else if (ch3saw == CH3_CARRIED) ch3clickon(ch3treex, int(ch3treey) - 250);
+  else step(5);
+  return true;
+}
+
+// Chapter 8: the dark shipyard, whose view follows the pointer as well. The pointer follows
+// the spot until the view rests, then clicks: the chest's lid, the cable inside once the lid
+// is up, the socket, the generator; the lamps then light by themselves.
+void ch8clickon(float scenex, int y) {
+  for (int i = 0; i < 600; i++) {
+    float before = ch8scroll;
+    pointvirtual(int(scenex + ch8scroll), y);
+    step(1);
+    if (std::fabs(ch8scroll - before) < 0.1f) break;
+  }
+  click(int(scenex + ch8scroll), y);
+  step(5);
+}
+bool chapter8step() {
+  if (storyclock <= ch8active) return false;
+  doing = "lighting the shipyard";
+  if (ch8lid == 0) ch8clickon(ch8chestx, int(ch8chesty - 58));
+  else if (ch8lid < ch8lidopen) step(5);
+  else if (ch8cable == 0) ch8clickon(ch8chestx - 5, int(ch8chesty - 25));
+  else if (ch8cable == 1) ch8clickon(ch8socketx, int(ch8sockety) - 40);
+  else if (ch8gen == 0) ch8clickon(ch8genx, int(ch8geny));
+  else step(5);
+  return true;
+}
+
 // Any other scene: a person who does not know it yet tries the places of the screen one after
 // another, a click each, until the scene moves on (its objects answer and the end comes).
 struct searcher {
@@ -314,8 +370,9 @@ void playstory() {
       click(screenw - 80, 738);
       continue;
     }
-    bool acted = chapter == 1 ? chapter1step() : false;
-    if (!acted && chapter == 1) {
+    bool scripted = chapter == 1 || chapter == 3 || chapter == 8;
+    bool acted = chapter == 1 ? chapter1step() : chapter == 3 ? chapter3step() : chapter == 8 ? chapter8step() : false;
+    if (!acted && scripted) {
       step(1);
       continue;
     }
@@ -427,7 +484,7 @@ bool playgame(int tries) {
       continue;
     }
     // The no-moves question: go on when an extra is held, else end the game.
-    if (nomoves > 0 && nomovechoice == 0) {
+    if (nomoves > 0 && nomovechoice == 0 && buttonnear(midx - 60, midy + 41, 8)) {
       doing = "answering the no-moves question";
       step(20);
       bool held = plantsheld != 0 || itemsheld != 0;
