@@ -272,9 +272,12 @@ void endscreenbuttons() {
 
 void nomovesdialog() {
   const int p = player;
+  // A plant or an item on its way to the stable is a move under way, not a dead end.
   bool stuck = gamestat == GAME_PLAY && nomovechoice == 0 && drawtime[p] == 20 && stock[p] < 2 && anyplayable == 0 &&
-               extramode == 0;
+               extramode == 0 && !extraflying();
   stuckframes = stuck ? stuckframes + 1 : 0;
+  // Once a move opens the dialog is gone, and with it its hold on the plants and the stock.
+  if (!stuck) nomoves = 0;
   if (stuckframes <= stuckwait || (plantsheld != 0 && itemsheld != 0)) return;
   nomoves++;
   if (nomoves == 1) PlayS(SFX_TURNUP, midx);
