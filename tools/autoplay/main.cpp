@@ -31,8 +31,14 @@
 #include "solitaire/table.h"
 #include "solitaire/tutorial.h"
 #include "story/chapter1.h"
+#include "story/chapter2.h"
 #include "story/chapter3.h"
+#include "story/chapter4.h"
+#include "story/chapter5.h"
+#include "story/chapter6.h"
+#include "story/chapter7.h"
 #include "story/chapter8.h"
+#include "story/chapter9.h"
 #include "story/story.h"
 #include "story/storymap.h"
 #include "tools/headlesskit.h"
@@ -48,7 +54,7 @@ using headless::pointvirtual;
 namespace {
 
 constexpr int screenlimit = 30000;   // frames on one screen with no way on before the run fails
-constexpr int chapterpatience = 9000;  // frames of searching a scene before the skip button is used
+constexpr int chapterpatience = 6000;  // frames a known scene is played by its objects before it is searched
 constexpr int triesperlevel = 40;    // games lost in a row on one level before the run gives up
 constexpr int restx = 5, resty = 300;  // where the pointer rests, over nothing
 constexpr int shopplantsx = 350;     // the shop's plant column, right of the centre
@@ -67,7 +73,7 @@ const char* doing = "starting";  // what the player is about
 std::chrono::steady_clock::time_point started;
 
 // ---- Totals ----
-int levelswon = 0, levelslost = 0, chaptersplayed = 0, chaptersskipped = 0, shopvisits = 0, bought = 0;
+int levelswon = 0, levelslost = 0, chaptersplayed = 0, chapterssearched = 0, shopvisits = 0, bought = 0;
 int extrasused = 0;
 
 const char* screenname(int s) {
@@ -268,6 +274,102 @@ bool chapter1step() {
   return false;
 }
 
+// A scene that scrolls by itself and then stands: a person points at a thing, then clicks it.
+// x is the scene's, put on screen with the scroll as it stands.
+void clickscene(float scenex, int y) {
+  int x = int(scenex) + storyscroll;
+  pointvirtual(x, y);
+  step(1);
+  click(x, y);
+  step(3);
+}
+// The stop frame of a scene's scroll by screen width, from its table of three.
+int stopframe(const int (&stops)[3]) { return stops[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
+
+// Chapter 2: the garden. The two planks off the weight, the weight onto the see-saw.
+bool chapter2step() {
+  if (storyclock <= ch2stopframe()) return false;
+  doing = "lifting the planks and the weight";
+  if (ch2plank2 == 0) clickscene(ch2stackx, ch2stacky);
+  else if (ch2plank2 < ch2plankfade) step(5);
+  else if (ch2plank1 == 0) clickscene(ch2stackx, ch2stacky);
+  else if (ch2plank1 < ch2plankfade) step(5);
+  else if (ch2iron == CH2_IRONLYING) clickscene(ch2stackx, ch2stacky);
+  else if (ch2iron == CH2_IRONCARRIED) clickscene(ch2seesawx, ch2seesawy - 200);
+  else step(5);
+  return true;
+}
+
+// Chapter 4: Drizzle Street in the dark. The pointer searches the street; the cat and the
+// gutter answer with a word, the drain cover is dragged off the drain.
+bool chapter4step() {
+  if (storyclock <= stopframe(story4stop)) return false;
+  doing = "searching the street in the rain";
+  if (story4grab > 0) {
+    step(5);
+    return true;
+  }
+  for (int k = 1; k <= story4things; k++) {
+    float x = story4thingxy[k][0] + ImageWidth(storypic[k][1]) / 2.0f;
+    int y = int(story4thingxy[k][1] + ImageHeight(storypic[k][1]) / 2.0f);
+    pointvirtual(int(x) + storyscroll, y);
+    step(10);
+    if (k == story4things) clickscene(x, y);
+  }
+  return true;
+}
+
+// Chapter 5: the bone cellar. The skeleton poked, the low crate pushed four times, the big
+// crate pulled clear twice.
+bool chapter5step() {
+  if (storyclock <= stopframe(story5stop)) return false;
+  doing = "moving the crates in the cellar";
+  if (story5skeleton == 0) clickscene(story5skelx, story5skely - 40);
+  else if (story5box2move > 0 || story5box1move > 0) step(5);
+  else if (story5box2pushes < story5pushes) clickscene(float(story5box2x + story5box2slide), story5box2y);
+  else if (story5box1pulls < story5pulls)
+    clickscene(story5box1x + story5box1slide, int(story5box1y + story5box1drop * story5box1slide));
+  else step(5);
+  return true;
+}
+
+// Chapter 6: the brick works, by the door: the door slid open, the switch pulled, the
+// ladder comes down.
+bool chapter6step() {
+  if (storyclock <= stopframe(story6stop)) return false;
+  doing = "opening the way into the brick works";
+  if (story6door == 0) clickscene(story6switchx, story6switchy - 10);  // the shut door lies over the switch
+  else if (story6door < story6doorend) step(5);
+  else if (story6switch == 0) clickscene(story6switchx, story6switchy - 10);
+  else step(5);
+  return true;
+}
+
+// Chapter 7: the harbour at night. The key box opened, the key taken to the padlock.
+bool chapter7step() {
+  if (storyclock <= ch7stop()) return false;
+  doing = "unlocking the crane house";
+  if (ch7lid == 0) clickscene(ch7boxx, ch7boxy);
+  else if (ch7lid < ch7lidframes) step(5);
+  else if (ch7key == 0) clickscene(ch7keyx, ch7keyy);
+  else if (ch7key == 1) clickscene(ch7lockx, ch7locky);
+  else step(5);
+  return true;
+}
+
+// Chapter 9: the last jetty. Once the ship lies at its berth, the lever on deck.
+bool chapter9step() {
+  if (storyclock <= ch9stop() + ch9ready || ch9shipx > ch9berthx + 0.5f) return false;
+  doing = "pulling the ship's lever";
+  if (ch9lever == 0) {
+    clickscene(ch9shipx + 470, int(ch9shipy) + 50);
+    step(20);
+  } else {
+    step(5);
+  }
+  return true;
+}
+
 // Chapter 3: the road is longer than the screen and the view follows the pointer. A person
 // points where the thing is, lets the view come to rest, then clicks: the tailgate, the
 // pliers, the tarp they pull the nails from, the fuel can under it, the saw, the pine.
@@ -351,7 +453,7 @@ searcher search;
 void playstory() {
   const int chapter = storychapter;
   const long from = frames;
-  bool skipped = false;
+  bool searched = false;
   search.reset(chapter);
   std::printf("chapter %d: begins, frame %ld\n", chapter, frames);
   rest();
@@ -364,26 +466,40 @@ void playstory() {
       step(1);
       continue;
     }
-    if (frames - from > chapterpatience && !skipped) {
-      doing = "skipping a scene that would not end";
-      skipped = true;
-      click(screenw - 80, 738);
-      continue;
+    // The scenes a person knows are played by their objects; a scene that does not move on
+    // that way for a long while is searched place by place like an unknown one.
+    const bool scripted = chapter != 10 && frames - from < chapterpatience;
+    bool acted = false;
+    if (scripted) {
+      switch (chapter) {
+        case 1: acted = chapter1step(); break;
+        case 2: acted = chapter2step(); break;
+        case 3: acted = chapter3step(); break;
+        case 4: acted = chapter4step(); break;
+        case 5: acted = chapter5step(); break;
+        case 6: acted = chapter6step(); break;
+        case 7: acted = chapter7step(); break;
+        case 8: acted = chapter8step(); break;
+        case 9: acted = chapter9step(); break;
+      }
+      if (!acted) {
+        step(1);
+        continue;
+      }
     }
-    bool scripted = chapter == 1 || chapter == 3 || chapter == 8;
-    bool acted = chapter == 1 ? chapter1step() : chapter == 3 ? chapter3step() : chapter == 8 ? chapter8step() : false;
-    if (!acted && scripted) {
+    if (chapter == 10) {  // the ending plays by itself
       step(1);
       continue;
     }
     if (!acted) {
-      doing = "clicking the scene's objects";
+      doing = "searching the scene for what answers";
+      searched = true;
       search.tryone();
     }
   }
   chaptersplayed++;
-  if (skipped) chaptersskipped++;
-  std::printf("chapter %d: %s, %ld frames\n", chapter, skipped ? "skipped after a long search" : "played to its end",
+  if (searched) chapterssearched++;
+  std::printf("chapter %d: played to its end%s, %ld frames\n", chapter, searched ? " by searching the scene" : "",
               frames - from);
 }
 
@@ -680,9 +796,9 @@ int main(int argc, char** argv) {
     }
   }
   const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  std::printf("autoplay: %d levels won, %d lost and played again, %d chapters (%d skipped), %d extras used, "
+  std::printf("autoplay: %d levels won, %d lost and played again, %d chapters (%d found by searching), %d extras used, "
               "%d shop visits buying %d, %ld frames, %.1f s%s\n",
-              levelswon, levelslost, chaptersplayed, chaptersskipped, extrasused, shopvisits, bought, frames, wall,
+              levelswon, levelslost, chaptersplayed, chapterssearched, extrasused, shopvisits, bought, frames, wall,
               ending ? ", ending reached" : "");
   std::filesystem::remove_all(home);
   return 0;
