@@ -20,6 +20,7 @@
 #include "story/story.h"
 #include "story/storymap.h"
 #include "tests/harness.h"
+#include "tools/headlesskit.h"
 #include <cmath>
 #include <gtest/gtest.h>
 #include <vector>
@@ -88,32 +89,9 @@ class StoryTest : public ::testing::Test {
   // The pointer's hit shape over a picture drawn at (x, y): a point near the picture's
   // handle where the two overlap pixel-exactly and none of the pictures in `avoid` (drawn at
   // their places) is hit as well. Returns false when there is none.
-  struct placed {
-    Image img;
-    float x, y;
-  };
-  static bool hits(const placed& p, int mx, int my, bool big = false) {
-    return ImagesCollide(p.img, std::trunc(p.x), std::trunc(p.y), 0, big ? coll3img : coll2img, float(mx), float(my), 0) != 0;
-  }
+  using placed = headless::placed;
   static bool hotpoint(const placed& target, const std::vector<placed>& avoid, int& mx, int& my) {
-    if (!target.img) return false;
-    int reach = std::max(ImageWidth(target.img), ImageHeight(target.img));
-    // Rings outwards from the handle, so the point lies well inside the picture.
-    for (int r = 0; r <= reach; r += 2)
-      for (int dy = -r; dy <= r; dy += 2)
-        for (int dx = -r; dx <= r; dx += 2) {
-          if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-          int x = int(target.x) + dx, y = int(target.y) + dy;
-          if (!hits(target, x, y)) continue;
-          bool clear = true;
-          for (const placed& o : avoid) clear = clear && !hits(o, x, y);
-          if (clear) {
-            mx = x;
-            my = y;
-            return true;
-          }
-        }
-    return false;
+    return headless::hotpoint(target, avoid, mx, my);
   }
 
   // A story sound is heard: some channel holds it (the runtime keeps a playing sound in its channel).

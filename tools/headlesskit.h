@@ -6,7 +6,10 @@
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
 #include "shell/display.h"
+#include "shell/menu.h"
 #include "shell/startup.h"
+#include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +17,7 @@
 #include <iostream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 extern "C" __attribute__((weak)) void __sanitizer_set_death_callback(void (*callback)(void));
 
@@ -84,6 +88,38 @@ inline void pointvirtual(int x, int y) {
   int wx, wy;
   virtualtowindow(x, y, wx, wy);
   testmousemove(wx, wy);
+}
+
+// A picture drawn with its handle at (x, y).
+struct placed {
+  Image img;
+  float x, y;
+};
+// The pointer's hit shape (coll2, or coll3 when big) at (mx, my) touches the picture pixel-exactly.
+inline bool hits(const placed& p, int mx, int my, bool big = false) {
+  const Image& shape = big ? coll3img : coll2img;
+  return p.img && shape && ImagesCollide(p.img, std::trunc(p.x), std::trunc(p.y), 0, shape, float(mx), float(my), 0) != 0;
+}
+// Where a person points to hit the target alone: a point near its handle that hits it and none
+// of the pictures in `avoid`, searched in rings outwards so it lies well inside. False when none.
+inline bool hotpoint(const placed& target, const std::vector<placed>& avoid, int& mx, int& my) {
+  if (!target.img) return false;
+  int reach = std::max(ImageWidth(target.img), ImageHeight(target.img));
+  for (int r = 0; r <= reach; r += 2)
+    for (int dy = -r; dy <= r; dy += 2)
+      for (int dx = -r; dx <= r; dx += 2) {
+        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
+        int x = int(target.x) + dx, y = int(target.y) + dy;
+        if (!hits(target, x, y)) continue;
+        bool clear = true;
+        for (const placed& o : avoid) clear = clear && !hits(o, x, y);
+        if (clear) {
+          mx = x;
+          my = y;
+          return true;
+        }
+      }
+  return false;
 }
 
 }  // namespace headless

@@ -49,6 +49,8 @@
 #include <random>
 #include <vector>
 
+using headless::hotpoint;
+using headless::placed;
 using headless::pointvirtual;
 
 namespace {
@@ -196,36 +198,6 @@ void toplayer() {
 }
 
 // ---- The story ----
-
-// A point near a picture drawn at (x, y) that the pointer's hit shape touches pixel-exactly and
-// that touches none of the others: where a person clicks to hit that object alone.
-struct placed {
-  Image img;
-  float x, y;
-};
-bool hits(const placed& p, int mx, int my) {
-  return p.img && coll2img &&
-         ImagesCollide(p.img, std::trunc(p.x), std::trunc(p.y), 0, coll2img, float(mx), float(my), 0) != 0;
-}
-bool hotpoint(const placed& target, const std::vector<placed>& avoid, int& mx, int& my) {
-  if (!target.img) return false;
-  int reach = std::max(ImageWidth(target.img), ImageHeight(target.img));
-  for (int r = 0; r <= reach; r += 2)
-    for (int dy = -r; dy <= r; dy += 2)
-      for (int dx = -r; dx <= r; dx += 2) {
-        if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-        int x = int(target.x) + dx, y = int(target.y) + dy;
-        if (!hits(target, x, y)) continue;
-        bool clear = true;
-        for (const placed& o : avoid) clear = clear && !hits(o, x, y);
-        if (clear) {
-          mx = x;
-          my = y;
-          return true;
-        }
-      }
-  return false;
-}
 
 // The journey map over a scene: a person waits for its close button and clicks it.
 bool journeymapup() { return mapopen > 0 && mapclose == 0; }
