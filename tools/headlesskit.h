@@ -32,7 +32,9 @@ struct tracetail : std::streambuf {
     return c;
   }
 };
-inline tracetail trace;
+// Never destroyed: std::cout writes into it until the very end of the program, after the
+// statics are gone, when the standard streams are flushed for the last time.
+inline tracetail& trace = *new tracetail;
 
 // Writes the last trace lines to stderr under a heading; safe inside a signal handler.
 inline void tellstrace(const char* heading) {
