@@ -71,6 +71,7 @@ struct moveon {
   bool operator==(const moveon& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
 };
 moveon lastmoveon{};
+int nanbefore = 0;       // pictures placed at NaN or infinite positions before the run began
 const char* doing = "starting";  // what the player is about
 std::chrono::steady_clock::time_point started;
 
@@ -113,8 +114,6 @@ void tellwhere() {
 
 // Whole frames, the clock moving 20 ms each; watches for a screen that never changes.
 void step(int n = 1) {
-  static int nanbefore = -1;
-  if (nanbefore < 0) nanbefore = NonFiniteVertices();
   for (int i = 0; i < n; i++) {
     runframe();
     testadvanceclock(20);
@@ -725,6 +724,7 @@ int main(int argc, char** argv) {
   testclock(true, 0);
   testresetdisplay();
   headless::startgame(home, "autoplay");
+  nanbefore = NonFiniteVertices();
   toplayer();
 
   bool ending = false, done = false;
