@@ -3,12 +3,16 @@
 // desktop, window) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
+#include "shell/dispatch.h"
 #include "shell/gfx.h"
+#include "runtime/testinput.h"
 #include "shell/state.h"
+#include "shell/startup.h"
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 std::string snapfolder;
@@ -32,6 +36,55 @@ void snapscreen(int w, int h) {
   fadelevel = 256;
   resetdrawstate();
   Cls();
+}
+
+// The user folders the scenes started from; they go when the tool ends.
+std::vector<std::filesystem::path> snaphomes;
+
+void snapfreshfolder(const std::string& scene) {
+  std::filesystem::path home =
+      std::filesystem::temp_directory_path() / ("morgavelle-snap" + scene + "-" + std::to_string(getpid()));
+  std::filesystem::remove_all(home);
+  std::filesystem::create_directories(home);
+  snaphomes.push_back(home);
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  SetHeadless(true);
+  testclock(true, 0);
+  testresetinput();
+  testresetdisplay();
+}
+
+bool snapfreshstart(const std::string& scene) {
+  snapfreshfolder(scene);
+  resetshellstate();
+  return gamestartup();
+}
+
+void snapframes(int n) {
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+  }
+}
+
+void snappoint(int x, int y) {
+  testmousemove(x, y);
+  snapframes(1);
+}
+
+void snapclick(int x, int y) {
+  testmousemove(x, y);
+  testmousepress(1);
+  snapframes(1);
+  testmouserelease(1);
+  snapframes(1);
+}
+
+void snapkey(int key) {
+  testkeypress(key);
+  snapframes(1);
+  testkeyrelease(key);
+  snapframes(1);
 }
 
 Image makeblock(int w, int h, int r, int g, int b, int a) {
@@ -79,5 +132,7 @@ int main(int argc, char** argv) {
   if (wanted("panels")) failed += !snappanels();
   if (wanted("desktop")) failed += !snapdesktop();
   if (wanted("window")) failed += !snapwindow();
+  std::error_code ec;
+  for (const auto& home : snaphomes) std::filesystem::remove_all(home, ec);
   return failed ? 1 : 0;
 }

@@ -22,37 +22,10 @@ namespace fs = std::filesystem;
 
 constexpr int aidslevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
 
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void clickat(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
-
-void presskey(int key) {
-  testkeypress(key);
-  frames(1);
-  testkeyrelease(key);
-  frames(1);
-}
-
 // A fresh start with one player at the level, in a scratch user folder.
 void startaids() {
-  fs::path home = fs::temp_directory_path() / "morgavelle-snapaids";
-  fs::remove_all(home);
-  fs::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
+  snapfreshfolder("aids");
   testclock(true, 1000);
-  testresetinput();
   resetshellstate();
   gamestartup();
   resettablestate();
@@ -66,9 +39,9 @@ void startaids() {
   selectedlevel = aidslevel;
   screen = SCREEN_MENU;
   fadeto(SCREEN_GAME, 0, 0);
-  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) frames(1);
-  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) frames(1);
-  for (int i = 0; i < 80 && !tableatrest(); i++) frames(1);
+  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) snapframes(1);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) snapframes(1);
+  for (int i = 0; i < 80 && !tableatrest(); i++) snapframes(1);
 }
 
 }  // namespace
@@ -79,20 +52,20 @@ bool snapaids() {
   startaids();
   for (int i = 0; i < 12; i++) {
     testmousemove(300, 500);
-    presskey('H');
+    snapkey('H');
     if (hintslot > 0) break;
-    clickat(stocktopx + 48, stocky + 71);
-    for (int k = 0; k < 80 && !tableatrest(); k++) frames(1);
+    snapclick(stocktopx + 48, stocky + 71);
+    for (int k = 0; k < 80 && !tableatrest(); k++) snapframes(1);
   }
   testmousemove(300, 500);
-  frames(12);  // the mark's glow near its brightest
+  snapframes(12);  // the mark's glow near its brightest
   ok &= savesnapshot("game-hint");
 
   startaids();
   testmousemove(300, 500);
-  presskey('O');
+  snapkey('O');
   oddswait();
-  frames(2);
+  snapframes(2);
   ok &= savesnapshot("game-odds");
   resetodds();
   return ok;

@@ -23,32 +23,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
 // A real start-up in the given language ("" English, "de" German), through the loading bar
 // into the main menu, with two players on file and the first one playing.
 fs::path snaphome() { return fs::temp_directory_path() / ("morgavelle-snapdesktop-" + std::to_string(getpid())); }
 
 bool startintomenu(const std::string& language) {
-  fs::path home = snaphome();
-  fs::remove_all(home);
-  fs::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  testresetdisplay();
+  snapfreshfolder("desktop");
   resetshellstate();
   textlanguage = language;  // after the reset, which goes back to English
   if (!gamestartup()) return false;
   fadeto(SCREEN_LOADING, 0, 0);
   testmousemove(300, 650);
-  frames(9 + 280 + 120);
+  snapframes(9 + 280 + 120);
   playername[1] = "Mortimer";
   player = 1;
   maplevel[1] = toplevel[1] = 14;
@@ -57,7 +43,7 @@ bool startintomenu(const std::string& language) {
   toplevel[2] = 6;
   cash[2] = 4200;
   fadeto(SCREEN_MENU, 0, 0);
-  frames(9 + 120);
+  snapframes(9 + 120);
   return screen == SCREEN_MENU;
 }
 
@@ -72,10 +58,10 @@ bool snapgermanmenu() {
   bool ok = startintomenu("de");
   ok = savesnapshot("menu-de") && ok;
   openpopup(POPUP_OPTIONS);
-  frames(24);
+  snapframes(24);
   ok = savesnapshot("menu-de-options") && ok;
   closepopup();
-  frames(24);
+  snapframes(24);
   textlanguage.clear();  // the scenes that follow load their texts in English
   return ok;
 }

@@ -29,24 +29,6 @@ namespace fs = std::filesystem;
 
 fs::path toolhome;  // the folder the tool started in (the build folder with its data)
 
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-void pointat(int x, int y) {
-  testmousemove(x, y);
-  frames(1);
-}
-void clickat(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
-
 // A scratch folder whose data links to the real one, with level files of its own.
 void scratchdata() {
   fs::path folder = fs::temp_directory_path() / "morgavelle-snapgame";
@@ -119,11 +101,11 @@ void entergame(int n) {
   selectedlevel = n;
   screen = SCREEN_MENU;
   fadeto(SCREEN_GAME, 0, 0);
-  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) frames(1);
+  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) snapframes(1);
 }
 
 void waitplay() {
-  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) frames(1);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) snapframes(1);
 }
 
 void fullbars() {
@@ -159,12 +141,12 @@ bool extrasnap(const char* name, int item, int after, int aim = 0) {
   plants[1][2] = plants[1][5] = 1;
   entergame(14);
   waitplay();
-  clickat(19 + 48, screenh - 166 + 71);
-  frames(16);
+  snapclick(19 + 48, screenh - 166 + 71);
+  snapframes(16);
   int s = aim > 0 ? topslot(aim) : 0;
   if (s > 0) testmousemove(cardx[player][s] + xshift + 48, cardy[player][s] + 71);
   else testmousemove(midx, 480);
-  frames(after);
+  snapframes(after);
   return savesnapshot(name);
 }
 
@@ -180,14 +162,14 @@ void endwith(int left, int upto) {
     cardvalue[player][s] = 0;
     columncount[player][cardcolumn[player][s]]--;
   }
-  frames(1);  // the table counts what is left (an empty one ends the game by itself)
+  snapframes(1);  // the table counts what is left (an empty one ends the game by itself)
   gamestat = GAME_END;
-  for (int i = 0; i < 700 && endtime < upto; i++) frames(1);
+  for (int i = 0; i < 700 && endtime < upto; i++) snapframes(1);
 }
 
 bool popupsnap(const char* name, int id) {
   openpopup(id);
-  frames(20);
+  snapframes(20);
   return savesnapshot(name);
 }
 
@@ -202,7 +184,7 @@ bool snapgame() {
   // The deal of a shipped level, half way.
   startup();
   entergame(9);
-  frames(110);
+  snapframes(110);
   ok &= savesnapshot("game-deal");
 
   // Play with every plant and three items, the pointer resting on plant 4 of the bar.
@@ -211,8 +193,8 @@ bool snapgame() {
   fullbars();
   entergame(14);
   waitplay();
-  pointat(screenw - 251 + 47, screenh - 127 + 62);
-  frames(130);
+  snappoint(screenw - 251 + 47, screenh - 127 + 62);
+  snapframes(130);
   ok &= savesnapshot("game-play");
 
   // Each extra in the middle of what it does.
@@ -232,7 +214,7 @@ bool snapgame() {
   entergame(14);
   waitplay();
   stock[player] = 1;
-  frames(70);
+  snapframes(70);
   ok &= savesnapshot("game-nomoves");
 
   // Few cards: the target is reached and the finish sign slides in.
@@ -240,9 +222,9 @@ bool snapgame() {
   writelevel(14, layout({"? ?", "?", "? ?"}, 300, 160, 200));
   entergame(14);
   waitplay();
-  frames(60);
-  pointat(screenw - 80, screenh - 200);
-  frames(60);
+  snapframes(60);
+  snappoint(screenw - 80, screenh - 200);
+  snapframes(60);
   ok &= savesnapshot("game-cleared");
 
   // The three ends of a game, at the end screen's buttons.
@@ -257,7 +239,7 @@ bool snapgame() {
     entergame(14);
     waitplay();
     endwith(e.left, 470);
-    pointat(midx + 110, midy + 215);
+    snappoint(midx + 110, midy + 215);
     ok &= savesnapshot(e.name);
   }
 
@@ -274,7 +256,7 @@ bool snapgame() {
   maplevel[1] = toplevel[1] = 1;
   cash[1] = 0;
   entergame(1);
-  for (int i = 0; i < 400 && tutorialframe < 25; i++) frames(1);
+  for (int i = 0; i < 400 && tutorialframe < 25; i++) snapframes(1);
   ok &= savesnapshot("game-tutorial");
 
   // The game's popups over a game in play, and the two of the main menu's play button.
@@ -295,7 +277,7 @@ bool snapgame() {
   }
   resetpopups();
   fadeto(SCREEN_MENU, 0, 0);
-  frames(12);
+  snapframes(12);
   ok &= popupsnap("popup-107", POPUP_CONTINUE);
   ok &= popupsnap("popup-432", POPUP_NEWADVENTURE);
 

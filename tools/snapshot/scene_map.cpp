@@ -17,32 +17,8 @@
 #include <unistd.h>
 
 namespace {
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void click(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
-}
-
 bool mapstart() {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snapmap-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart("map")) return false;
   inputon = 1;
   return true;
 }
@@ -70,7 +46,7 @@ void advancedplayer() {
 
 void entermap() {
   fadeto(SCREEN_MAP, 0, 0);
-  frames(9);
+  snapframes(9);
 }
 }  // namespace
 
@@ -80,66 +56,66 @@ bool snapmap() {
   newplayer();
   testmousemove(5, 300);  // the pointer rests on the map's edge, over nothing
   entermap();
-  frames(90);
+  snapframes(90);
   ok &= savesnapshot("map-page-1");
-  click(midx + 120, screenh - barpos);
+  snapclick(midx + 120, screenh - barpos);
   testmousemove(5, 300);
-  frames(120);
+  snapframes(120);
   ok &= savesnapshot("map-page-2");
-  click(midx + 120, screenh - barpos);
+  snapclick(midx + 120, screenh - barpos);
   testmousemove(5, 300);
-  frames(120);
+  snapframes(120);
   ok &= savesnapshot("map-page-3");
   // Back from level 1 for the first time: the shop hint comes up after a second and fades in.
   maplevel[1] = toplevel[1] = 2;
   levelstars[1][1] = 1;
   levelbest[1][1] = 6;
   entermap();
-  frames(62 + 80);
+  snapframes(62 + 80);
   ok &= savesnapshot("map-hint");
   maphint[1] = 100;
 
   advancedplayer();
   entermap();
-  frames(160);  // glides from page 1 to page 2
+  snapframes(160);  // glides from page 1 to page 2
   ok &= savesnapshot("map-page-2-advanced");
   // Hover a won level of stage 16 (the middle row, left column of page 2).
   testmousemove(int(nodex[16]) - 40, nodey[16] - 4);
-  frames(30);
+  snapframes(30);
   ok &= savesnapshot("map-preview");
   // A round of the frontier level is stored; choosing an older level asks first.
   savedgame[1] = 1;
   testmousemove(int(nodex[14]) - 20, nodey[14] - 4);
-  frames(2);
-  click(int(nodex[14]) - 20, nodey[14] - 4);
+  snapframes(2);
+  snapclick(int(nodex[14]) - 20, nodey[14] - 4);
   testmousemove(midx + 300, midy + 300);
-  frames(20);
+  snapframes(20);
   ok &= savesnapshot("map-popup");
-  click(midx - 82, midy + 160);  // back
-  frames(20);
+  snapclick(midx - 82, midy + 160);  // back
+  snapframes(20);
   savedgame[1] = 0;
 
   // The journey map from the small roll at the bottom.
-  click(midx + 220, screenh - barpos - 10);
+  snapclick(midx + 220, screenh - barpos - 10);
   testmousemove(5, 300);
-  frames(30);
+  snapframes(30);
   ok &= savesnapshot("journey-rolling");
-  frames(200);
+  snapframes(200);
   ok &= savesnapshot("journey-open");
-  click(mapx + 370, mapy + 330);
-  frames(100);
+  snapclick(mapx + 370, mapy + 330);
+  snapframes(100);
 
   // The shop: items unlocked, cash to spend, nothing bought yet.
-  click(midx - (screenw == 1024 ? 400 : 470), screenh - barpos - 25);
+  snapclick(midx - (screenw == 1024 ? 400 : 470), screenh - barpos - 25);
   testmousemove(5, 300);
-  frames(30);
+  snapframes(30);
   ok &= savesnapshot("shop");
   // Buy the joker and the fish slap, then the plant set, and point at the bought joker.
-  click(midx - 255 + 39, 480 + 79);
-  click(midx - 400 + 39, 260 + 79);
-  click(midx + 350 + 39, 557);
+  snapclick(midx - 255 + 39, 480 + 79);
+  snapclick(midx - 400 + 39, 260 + 79);
+  snapclick(midx + 350 + 39, 557);
   testmousemove(midx - 341 - 152 + 48, screenh - 40 - 126 + 71);
-  frames(25);
+  snapframes(25);
   ok &= savesnapshot("shop-bought");
   return ok;
 }

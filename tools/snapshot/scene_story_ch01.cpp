@@ -22,21 +22,9 @@
 #include <unistd.h>
 
 namespace {
-// Whole frames and a person's clicks, as the other story scenes take them.
-void frames(int n) { storysnapframes(n); }
-void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch1start(int w) {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snapch1-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart("ch1")) return false;
   if (w != 1024) opengraphics(w, 768, 32, w, 768);
   inputon = 1;
   clearplayer(1);
@@ -45,12 +33,12 @@ bool ch1start(int w) {
   maplevel[1] = toplevel[1] = 0;
   testmousemove(5, 300);
   startlevel(1);
-  frames(9);
+  snapframes(9);
   return screen == SCREEN_STORY;
 }
 
 void toclock(int t) {
-  for (int guard = 0; storyclock < t && guard < 5000; guard++) frames(1);
+  for (int guard = 0; storyclock < t && guard < 5000; guard++) snapframes(1);
 }
 
 const Image& glowof(int spot) {
@@ -83,9 +71,9 @@ bool pointover(int spot, int& mx, int& my) {
 // The first part skipped at once; the search of the room has begun.
 void tosearch() {
   toclock(20);
-  click(screenw - 80, 738);
+  snapclick(screenw - 80, 738);
   testmousemove(5, 300);
-  for (int guard = 0; storypart == 0 && guard < 400; guard++) frames(1);
+  for (int guard = 0; storypart == 0 && guard < 400; guard++) snapframes(1);
 }
 
 bool opening(bool ok) {
@@ -107,8 +95,8 @@ bool opening(bool ok) {
   ok &= savesnapshot("story-1-news");
   toclock(d + 800 + 99 + 10 + 60);
   ok &= savesnapshot("story-1-interlude");
-  for (int guard = 0; storypart == 0 && guard < 400; guard++) frames(1);
-  frames(80);
+  for (int guard = 0; storypart == 0 && guard < 400; guard++) snapframes(1);
+  snapframes(80);
   ok &= savesnapshot("story-1-home");
   return ok;
 }
@@ -116,7 +104,7 @@ bool opening(bool ok) {
 bool search(bool ok) {
   if (!ch1start(1366)) return false;
   tosearch();
-  frames(80);
+  snapframes(80);
   const char* names[hideplaces + 1] = {"", "carpet", "pillow1", "pillow2", "clock"};
   for (int spot = 1; spot <= hideplaces; spot++) {
     int x = 0, y = 0;
@@ -125,40 +113,40 @@ bool search(bool ok) {
       continue;
     }
     testmousemove(x, y);
-    frames(2);
+    snapframes(2);
     ok &= savesnapshot(std::string("story-1-glow-") + names[spot]);
   }
   // A click on the bare wall: nothing here.
-  click(midx + 250, 620);
+  snapclick(midx + 250, 620);
   testmousemove(midx + 420, 700);
-  frames(25);
+  snapframes(25);
   ok &= savesnapshot("story-1-bubble");
-  frames(80);
+  snapframes(80);
   // The three wrong places moving, the roll behind the clock.
   storymapspot = HIDE_CLOCK;
   for (int spot = 1; spot <= hideplaces; spot++) {
     int x = 0, y = 0;
-    if (pointover(spot, x, y)) click(x, y);
+    if (pointover(spot, x, y)) snapclick(x, y);
     if (spot == HIDE_PILLOW1) {
       testmousemove(midx + 420, 700);
-      frames(6);
+      snapframes(6);
       ok &= savesnapshot("story-1-moving");
     }
   }
   testmousemove(midx + 420, 700);
-  frames(30);
+  snapframes(30);
   ok &= savesnapshot("story-1-roll");
   testmousemove(mapx, mapy);
-  frames(2);
+  snapframes(2);
   ok &= savesnapshot("story-1-roll-glow");
-  click(mapx, mapy);
+  snapclick(mapx, mapy);
   testmousemove(midx + 420, 700);
-  frames(40);
+  snapframes(40);
   ok &= savesnapshot("story-1-map-flying");
-  frames(160);
+  snapframes(160);
   ok &= savesnapshot("story-1-map");
-  click(mapx + 370, mapy + 330);
-  frames(4);
+  snapclick(mapx + 370, mapy + 330);
+  snapframes(4);
   ok &= savesnapshot("story-1-leaving");
   return ok;
 }
@@ -168,7 +156,7 @@ bool narrow(bool ok) {
   toclock(introstop() + 60);
   ok &= savesnapshot("story-1-end-1024");
   tosearch();
-  frames(80);
+  snapframes(80);
   ok &= savesnapshot("story-1-home-1024");
   return ok;
 }

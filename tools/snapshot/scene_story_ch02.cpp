@@ -19,21 +19,9 @@
 #include <unistd.h>
 
 namespace {
-// Whole frames and a person's clicks, as the other story scenes take them.
-void frames(int n) { storysnapframes(n); }
-void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch2start() {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snapch2-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart("ch2")) return false;
   inputon = 1;
   clearplayer(1);
   playername[1] = "Mortimer";
@@ -46,27 +34,27 @@ bool ch2start() {
 void enterchapter(int t) {
   testmousemove(5, 760);
   startlevel(10);
-  frames(9);
-  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) frames(1);
+  snapframes(9);
+  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) snapframes(1);
   if (mapopen > 0) {
-    for (int i = 0; i < 400 && papertime < 30; i++) frames(1);
-    click(mapx + 370, mapy + 330);
-    for (int i = 0; i < 100 && mapopen > 0; i++) frames(1);
+    for (int i = 0; i < 400 && papertime < 30; i++) snapframes(1);
+    snapclick(mapx + 370, mapy + 330);
+    for (int i = 0; i < 100 && mapopen > 0; i++) snapframes(1);
   }
-  for (int i = 0; i < 2000 && storyclock < t; i++) frames(1);
+  for (int i = 0; i < 2000 && storyclock < t; i++) snapframes(1);
 }
 
 int sx(int scenex) { return scenex + storyscroll; }
 
 void pointscene(int scenex, int y) {
   testmousemove(sx(scenex), y);
-  frames(1);
+  snapframes(1);
 }
-void clickscene(int scenex, int y) { click(sx(scenex), y); }
+void clickscene(int scenex, int y) { snapclick(sx(scenex), y); }
 
 void leave() {
   fadeto(SCREEN_MENU, 0, 0);
-  frames(10);
+  snapframes(10);
 }
 }  // namespace
 
@@ -76,7 +64,7 @@ bool snapstory_chapter2() {
   // Before the scroll: the bed zombie's corner of the garden, the journey map on its way.
   enterchapter(30);
   ok &= savesnapshot("story-2-start");
-  for (int i = 0; i < 150 && mapunroll < 140; i++) frames(1);
+  for (int i = 0; i < 150 && mapunroll < 140; i++) snapframes(1);
   ok &= savesnapshot("story-2-journeymap");
   leave();
 
@@ -99,51 +87,51 @@ bool snapstory_chapter2() {
   pointscene(ch2seesawx - 15, ch2crowy);
   ok &= savesnapshot("story-2-glow-crow");
   clickscene(ch2seesawx, ch2seesawy - 200);
-  frames(20);
+  snapframes(20);
   ok &= savesnapshot("story-2-bubble");
 
   // The planks come off, the privy opens on its zombie, the weight is carried to the see-saw.
   clickscene(ch2stackx, ch2stacky);
-  frames(8);
+  snapframes(8);
   ok &= savesnapshot("story-2-plankfading");
-  frames(20);
+  snapframes(20);
   pointscene(ch2stackx, ch2stacky);
   ok &= savesnapshot("story-2-glow-plank1");
   clickscene(ch2stackx, ch2stacky);
-  frames(22);
+  snapframes(22);
   pointscene(ch2stackx, ch2stacky);
   ok &= savesnapshot("story-2-glow-iron");
   clickscene(ch2stackx, ch2stacky);
   clickscene(ch2doorx + 34, ch2doory + 90);
-  frames(12);
+  snapframes(12);
   pointscene(ch2privyx, ch2privyy);
-  frames(1);
+  snapframes(1);
   ok &= savesnapshot("story-2-privy");
   pointscene(ch2seesawx - 120, ch2seesawy - 250);
-  frames(25);
+  snapframes(25);
   ok &= savesnapshot("story-2-carrying");
   clickscene(ch2seesawx, ch2seesawy - 200);
-  frames(14);
+  snapframes(14);
   ok &= savesnapshot("story-2-tipping");
-  for (int i = 0; i < 250 && storyend == 0; i++) frames(1);
+  for (int i = 0; i < 250 && storyend == 0; i++) snapframes(1);
   testmousemove(midx, 740);
-  frames(20);
+  snapframes(20);
   ok &= savesnapshot("story-2-end");
   leave();
 
   // The mower rolled down early: the plank comes to rest on it.
   enterchapter(ch2stopframe() + 2);
   clickscene(ch2stackx, ch2stacky);
-  frames(20);
+  snapframes(20);
   clickscene(ch2stackx, ch2stacky);
-  frames(20);
+  snapframes(20);
   clickscene(ch2stackx, ch2stacky);
   clickscene(ch2mowerx, ch2mowery);
-  frames(120);
+  snapframes(120);
   clickscene(ch2seesawx, ch2seesawy - 200);
-  for (int i = 0; i < 250 && storyend == 0; i++) frames(1);
+  for (int i = 0; i < 250 && storyend == 0; i++) snapframes(1);
   testmousemove(midx, 740);
-  frames(20);
+  snapframes(20);
   ok &= savesnapshot("story-2-end-mower");
   leave();
 

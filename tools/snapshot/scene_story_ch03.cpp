@@ -24,21 +24,9 @@ namespace {
 // The chainsaw lies tilted in the cargo space, its body up and left of its picture's centre.
 constexpr float sawgripx = ch3sawx - 21;
 constexpr int sawgripy = int(ch3sawy) - 42;
-// Whole frames and a person's clicks, as the other story scenes take them.
-void frames(int n) { storysnapframes(n); }
-void click(int x, int y) { storysnapclick(x, y); }
 
 bool ch3start() {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snapch3-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart("ch3")) return false;
   inputon = 1;
   clearplayer(1);
   playername[1] = "Mortimer";
@@ -50,14 +38,14 @@ bool ch3start() {
 void enterchapter(int t) {
   testmousemove(5, 400);
   startlevel(20);
-  frames(9);
-  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) frames(1);
+  snapframes(9);
+  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) snapframes(1);
   if (mapopen > 0) {
-    for (int i = 0; i < 400 && papertime < 30; i++) frames(1);
-    click(mapx + 370, mapy + 330);
-    for (int i = 0; i < 100 && mapopen > 0; i++) frames(1);
+    for (int i = 0; i < 400 && papertime < 30; i++) snapframes(1);
+    snapclick(mapx + 370, mapy + 330);
+    for (int i = 0; i < 100 && mapopen > 0; i++) snapframes(1);
   }
-  for (int i = 0; i < 2000 && storyclock < t; i++) frames(1);
+  for (int i = 0; i < 2000 && storyclock < t; i++) snapframes(1);
 }
 
 // The pointer x at which the view at rest puts scene x under the pointer.
@@ -69,23 +57,23 @@ int restingx(float scenex) {
 void settleon(float scenex, int y) {
   testmousemove(restingx(scenex), y);
   for (int i = 0; i < 600; i++) {
-    frames(1);
+    snapframes(1);
     if (std::fabs(ch3scroll - ch3scrolltarget()) < 1) break;
   }
 }
 // The pointer at screen x and long enough for the view to come to rest.
 void pointfor(int x, int y) {
   testmousemove(x, y);
-  frames(300);
+  snapframes(300);
 }
 void clickon(float scenex, int y) {
   settleon(scenex, y);
-  click(restingx(scenex), y);
+  snapclick(restingx(scenex), y);
 }
 
 void leave() {
   fadeto(SCREEN_MENU, 0, 0);
-  frames(10);
+  snapframes(10);
 }
 }  // namespace
 
@@ -109,8 +97,8 @@ bool snapstory_chapter3() {
   ok &= savesnapshot("story-3-glow-pliers");
   settleon(ch3tarpx, int(ch3tarpy));
   ok &= savesnapshot("story-3-glow-tarp");
-  click(restingx(ch3tarpx), int(ch3tarpy));
-  frames(20);
+  snapclick(restingx(ch3tarpx), int(ch3tarpy));
+  snapframes(20);
   ok &= savesnapshot("story-3-bubble");
   pointfor(0, 400);
   ok &= savesnapshot("story-3-leftend");
@@ -119,34 +107,34 @@ bool snapstory_chapter3() {
   clickon(ch3pliersx, int(ch3pliersy));
   settleon(ch3tarpx, int(ch3tarpy));
   ok &= savesnapshot("story-3-carry-pliers");
-  click(restingx(ch3tarpx), int(ch3tarpy));
-  frames(14);
+  snapclick(restingx(ch3tarpx), int(ch3tarpy));
+  snapframes(14);
   ok &= savesnapshot("story-3-nails");
-  frames(30);
+  snapframes(30);
   settleon(ch3canx, int(ch3cany));
   ok &= savesnapshot("story-3-glow-can");
   clickon(ch3canx, int(ch3cany));
 
   // The tailgate, the saw filled and running in the hand.
   clickon(ch3doorx, int(ch3doory));
-  frames(12);
+  snapframes(12);
   settleon(sawgripx, sawgripy);
   ok &= savesnapshot("story-3-glow-saw");
-  click(restingx(sawgripx), sawgripy);
+  snapclick(restingx(sawgripx), sawgripy);
   settleon(ch3treex, int(ch3treey) - 250);
-  frames(30);
+  snapframes(30);
   ok &= savesnapshot("story-3-carry-saw");
 
   // The pine comes down on the zombie.
-  click(restingx(ch3treex), int(ch3treey) - 250);
-  frames(40);
+  snapclick(restingx(ch3treex), int(ch3treey) - 250);
+  snapframes(40);
   ok &= savesnapshot("story-3-cutting");
-  frames(60);
+  snapframes(60);
   ok &= savesnapshot("story-3-falling");
-  frames(50);
+  snapframes(50);
   ok &= savesnapshot("story-3-landed");
-  for (int i = 0; i < 200 && storyend == 0; i++) frames(1);
-  frames(25);
+  for (int i = 0; i < 200 && storyend == 0; i++) snapframes(1);
+  snapframes(25);
   ok &= savesnapshot("story-3-end");
   leave();
 

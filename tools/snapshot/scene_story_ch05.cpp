@@ -22,31 +22,31 @@ bool snapstory_chapter5() {
   storysnapto(405);
   ok &= savesnapshot("story-5-scrolled");
   int skx = story5skelx + storyscroll, sky = story5skely - 40;
-  storysnappoint(skx, sky);
+  snappoint(skx, sky);
   ok &= savesnapshot("story-5-skeleton-glow");
-  storysnapclick(skx, sky);
-  storysnappoint(900, 200);
-  storysnapframes(14);
+  snapclick(skx, sky);
+  snappoint(900, 200);
+  snapframes(14);
   ok &= savesnapshot("story-5-skull-falling");
-  storysnapframes(80);
-  storysnappoint(box2x(), story5box2y);
+  snapframes(80);
+  snappoint(box2x(), story5box2y);
   ok &= savesnapshot("story-5-crate-glow");
-  storysnapclick(box2x(), story5box2y);
-  storysnapframes(30);
+  snapclick(box2x(), story5box2y);
+  snapframes(30);
   ok &= savesnapshot("story-5-pushing");
-  storysnapframes(40);
+  snapframes(40);
   for (int p = 2; p <= 4; p++) {
-    storysnapclick(box2x(), story5box2y);
-    storysnapframes(70);
+    snapclick(box2x(), story5box2y);
+    snapframes(70);
   }
-  storysnappoint(box1x(), box1y());
+  snappoint(box1x(), box1y());
   ok &= savesnapshot("story-5-pushed-four");
   for (int p = 1; p <= 2; p++) {
-    storysnapclick(box1x(), box1y());
-    storysnapframes(45);
+    snapclick(box1x(), box1y());
+    snapframes(45);
   }
-  storysnappoint(900, 200);
-  storysnapframes(20);
+  snappoint(900, 200);
+  snapframes(20);
   ok &= savesnapshot("story-5-end");
   if (!storysnapstart(1024) || !storysnapenter(44)) return false;
   storysnapskipmap();

@@ -1,4 +1,5 @@
 #include "tools/snapshot/scene_story_kit456.h"
+#include "tools/snapshot/snapshot.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -14,16 +15,7 @@
 #include <unistd.h>
 
 bool storysnapstart(int width) {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snapstory-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart("story")) return false;
   if (width != screenw) opengraphics(width, 768, 32, width, 768);
   inputon = 1;
   clearplayer(1);
@@ -37,39 +29,19 @@ bool storysnapenter(int level) {
   maplevel[1] = toplevel[1] = level;
   selectedlevel = level;
   startlevel(level);
-  storysnapframes(9);
+  snapframes(9);
   return screen == SCREEN_STORY;
 }
 
-void storysnapframes(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void storysnappoint(int x, int y) {
-  testmousemove(x, y);
-  storysnapframes(1);
-}
-
-void storysnapclick(int x, int y) {
-  testmousemove(x, y);
-  testmousepress(1);
-  storysnapframes(1);
-  testmouserelease(1);
-  storysnapframes(1);
-}
-
 void storysnapskipmap() {
-  for (int i = 0; i < 100 && mapopen == 0; i++) storysnapframes(1);
-  for (int i = 0; i < 300 && papertime < 20; i++) storysnapframes(1);
-  storysnappoint(midx + 370, midy + 330);
-  storysnapclick(midx + 370, midy + 330);
-  for (int i = 0; i < 200 && mapopen > 0; i++) storysnapframes(1);
-  storysnappoint(5, 300);
+  for (int i = 0; i < 100 && mapopen == 0; i++) snapframes(1);
+  for (int i = 0; i < 300 && papertime < 20; i++) snapframes(1);
+  snappoint(midx + 370, midy + 330);
+  snapclick(midx + 370, midy + 330);
+  for (int i = 0; i < 200 && mapopen > 0; i++) snapframes(1);
+  snappoint(5, 300);
 }
 
 void storysnapto(int t) {
-  for (int i = 0; i < 2000 && storyclock < t; i++) storysnapframes(1);
+  for (int i = 0; i < 2000 && storyclock < t; i++) snapframes(1);
 }

@@ -20,17 +20,8 @@
 
 namespace storyplay {
 
-inline void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-inline void point(int x, int y) {
-  testmousemove(x, y);
-  frames(1);
-}
+inline void frames(int n) { snapframes(n); }
+inline void point(int x, int y) { snappoint(x, y); }
 
 inline void click(int x, int y) {
   point(x, y);
@@ -42,16 +33,7 @@ inline void click(int x, int y) {
 
 // A fresh start-up at the given width with one player standing at level l.
 inline bool start(const std::string& name, int width, int l) {
-  std::filesystem::path home =
-      std::filesystem::temp_directory_path() / ("morgavelle-snap" + name + "-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  resetshellstate();
-  if (!gamestartup()) return false;
+  if (!snapfreshstart(name)) return false;
   if (width != 1024) opengraphics(width, 768, 32, width, 768);
   inputon = 1;
   clearplayer(1);

@@ -15,13 +15,6 @@
 #include <unistd.h>
 
 namespace {
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
 bool savewindow(const std::string& name) {
   int w, h;
   std::vector<uint8_t> px = ReadWindowPixels(w, h);
@@ -33,14 +26,7 @@ bool savewindow(const std::string& name) {
 }  // namespace
 
 bool snapwindow() {
-  std::filesystem::path home = std::filesystem::temp_directory_path() / ("morgavelle-snapwin-" + std::to_string(getpid()));
-  std::filesystem::remove_all(home);
-  std::filesystem::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
-  testclock(true, 0);
-  testresetinput();
-  testresetdisplay();
+  snapfreshfolder("win");
   testdisplay(1920, 1080, {{1920, 1080}});
   resetshellstate();
   if (!gamestartup()) return false;
@@ -49,17 +35,16 @@ bool snapwindow() {
   instgraphic();
   instmenu();
   testwindowsize(1280, 560);
-  frames(60);
+  snapframes(60);
   ok &= savewindow("window-wide");
   testpixelscale(2);
   testwindowsize(500, 700);
-  frames(2);
+  snapframes(2);
   ok &= savewindow("window-tall-hidpi");
   testpixelscale(1);
   togglescreensize(3, 1);
   instmenu();
-  frames(60);
+  snapframes(60);
   ok &= savewindow("window-desktop-fullscreen");
-  std::filesystem::remove_all(home);
   return ok;
 }

@@ -7,6 +7,15 @@ extern std::string snapfolder;
 bool savesnapshot(const std::string& name);  // the rendered frame as <snapfolder>/<name>.png
 void snapscreen(int w, int h);               // fresh headless screen of that size, cleared, full brightness
 Image makeblock(int w, int h, int r, int g, int b, int a);  // a solid rectangle placed by its top-left corner
+// A start as a new player makes it: an empty user folder of the scene's own, the headless
+// screen, the fake clock and a plain 1024 x 768 desktop, no key or button held.
+void snapfreshfolder(const std::string& scene);
+bool snapfreshstart(const std::string& scene);  // the same, then the shell's state reset and the game started
+// A person at the game, through whole frames on the fake clock (20 ms a frame).
+void snapframes(int n);
+void snappoint(int x, int y);  // the pointer there, then a frame
+void snapclick(int x, int y);  // the pointer there, pressed for a frame, released for a frame
+void snapkey(int key);         // a key pressed for a frame, released for a frame
 
 bool snaptestpattern();   // every blend mode, tint, alpha, scale and rotation
 bool snapfonts();         // each font's sheet and sample lines in every font
