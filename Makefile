@@ -7,9 +7,12 @@ JOBS ?= $(shell nproc)
 # Where `make install` puts the game; DESTDIR stages it elsewhere (packages).
 PREFIX ?= /usr/local
 
+# `make run` builds only the game and its data; the tools, tests and benchmarks are built
+# by the targets that use them.
+RELEASE = cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null && cmake --build build-release -j $(JOBS)
+
 all: deps
-	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build build-release -j $(JOBS)
+	$(RELEASE) --target morgavelle
 
 deps:
 	@scripts/install-deps
@@ -24,6 +27,7 @@ test: deps
 	cd build && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j $(JOBS)
 
 bench: all
+	$(RELEASE)
 	@for b in build-release/bench_*; do echo "== $$b"; (cd build-release && ./$$(basename $$b)) || exit 1; done
 
 # The monkey soak: a million frames of random input over every screen, under the sanitizers,
@@ -61,11 +65,13 @@ snapshots: deps
 LEVELDEALS ?= 1000
 LEVELBUDGET ?= 2000000
 levels: all
+	$(RELEASE) --target levelcheck
 	./build-release/levelcheck build-release $(LEVELDEALS) $(LEVELBUDGET) content/levels/report.md
 
 # The program, its data, the launcher, icons, metainfo with screenshots, and the manual page.
 # The manifest in build-release lists every file, for `make uninstall`.
 install: all
+	$(RELEASE)
 	DESTDIR="$(DESTDIR)" cmake --install build-release --prefix "$(PREFIX)"
 
 uninstall:
