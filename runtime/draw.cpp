@@ -503,30 +503,33 @@ static bool decodejpeg(const std::vector<uint8_t>& bytes, std::vector<uint8_t>& 
 }
 
 // Transparent pixels take the colour of an opaque neighbour, so filtered edges do not darken.
+// Only transparent pixels change and only opaque ones are read, so the picture is its own source.
 static void bleededges(std::vector<uint8_t>& p, int w, int h) {
-  std::vector<uint8_t> src = p;
-  for (int y = 0; y < h; y++)
+  uint8_t* px = p.data();
+  for (int y = 0; y < h; y++) {
+    const int ny0 = y > 0 ? y - 1 : 0, ny1 = y < h - 1 ? y + 1 : y;
     for (int x = 0; x < w; x++) {
-      uint8_t* o = &p[(size_t(y) * w + x) * 4];
+      uint8_t* o = px + (size_t(y) * w + x) * 4;
       if (o[3] != 0) continue;
+      const int nx0 = x > 0 ? x - 1 : 0, nx1 = x < w - 1 ? x + 1 : x;
       int r = 0, g = 0, b = 0, n = 0;
-      for (int dy = -1; dy <= 1; dy++)
-        for (int dx = -1; dx <= 1; dx++) {
-          int nx = x + dx, ny = y + dy;
-          if (nx < 0 || ny < 0 || nx >= w || ny >= h) continue;
-          const uint8_t* q = &src[(size_t(ny) * w + nx) * 4];
+      for (int ny = ny0; ny <= ny1; ny++) {
+        const uint8_t* q = px + (size_t(ny) * w + nx0) * 4;
+        for (int nx = nx0; nx <= nx1; nx++, q += 4) {
           if (q[3] == 0) continue;
           r += q[0];
           g += q[1];
           b += q[2];
           n++;
         }
+      }
       if (n) {
         o[0] = uint8_t(r / n);
         o[1] = uint8_t(g / n);
         o[2] = uint8_t(b / n);
       }
     }
+  }
 }
 
 static Image makeimage(std::vector<uint8_t>&& rgba, int w, int h, bool alpha, int flags) {

@@ -200,6 +200,38 @@ TEST_F(Runtime, PureBlackInAJpegIsTransparent) {
   EXPECT_EQ(pixel(56, 16), 0xFFFFFFu);
 }
 
+// A filtered picture's clear pixels borrow the colour of their opaque neighbours, so a scaled
+// edge blends into the picture's own colour, not into black; opaque pixels and clear pixels
+// with no opaque neighbour keep theirs.
+TEST_F(Runtime, FilteredPicturesLendTheirEdgeColourToClearNeighbours) {
+  const int w = 6, h = 4;
+  std::vector<uint8_t> p(size_t(w) * h * 4, 0);
+  auto at = [&](int x, int y) { return &p[(size_t(y) * w + x) * 4]; };
+  // Two opaque pixels on the right-hand edge, red above blue; a clear grey pixel far from them.
+  uint8_t* red = at(5, 1);
+  red[0] = 200, red[3] = 255;
+  uint8_t* blue = at(5, 2);
+  blue[2] = 100, blue[3] = 128;
+  uint8_t* far = at(0, 3);
+  far[0] = far[1] = far[2] = 50;
+  Image img = CreateImageFromPixels(p.data(), w, h, IMG_FILTERED);
+  ASSERT_TRUE(img);
+  auto px = [&](int x, int y) {
+    const uint8_t* q = &img->pixels[(size_t(y) * w + x) * 4];
+    return std::vector<int>{q[0], q[1], q[2], q[3]};
+  };
+  EXPECT_EQ(px(5, 0), (std::vector<int>{200, 0, 0, 0})) << "touches red only";
+  EXPECT_EQ(px(4, 1), (std::vector<int>{100, 0, 50, 0})) << "touches both: their mean";
+  EXPECT_EQ(px(4, 3), (std::vector<int>{0, 0, 100, 0})) << "touches blue only, at the bottom edge";
+  EXPECT_EQ(px(5, 1), (std::vector<int>{200, 0, 0, 255})) << "opaque pixels keep their colour";
+  EXPECT_EQ(px(5, 2), (std::vector<int>{0, 0, 100, 128}));
+  EXPECT_EQ(px(3, 1), (std::vector<int>{0, 0, 0, 0})) << "two pixels away: untouched";
+  EXPECT_EQ(px(0, 3), (std::vector<int>{50, 50, 50, 0})) << "no opaque neighbour: untouched";
+  // Unfiltered pictures keep every pixel as given.
+  Image plain = CreateImageFromPixels(p.data(), w, h, 0);
+  EXPECT_EQ(plain->pixels, p);
+}
+
 TEST_F(Runtime, ImagesCollideOnlyWhereBothAreSolid) {
   // Two 20 x 20 pictures, solid only in their middle 10 x 10: corners overlapping only
   // in transparent pixels do not collide; moving them into the solid parts does.
