@@ -1,6 +1,7 @@
 #include "tests/harness.h"
 #include "shell/startup.h"
 #include "shell/state.h"
+#include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,6 +9,9 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+// True when the last frame run filled no pixels.
+static bool blindframe = false;
 
 std::string tempfolder() {
   static int n = 0;
@@ -24,11 +28,13 @@ std::string freshuserhome() {
 }
 
 void headlessgraphics(int w, int h) {
+  fillframes = blindframe = false;
   SetHeadless(true);
   Graphics(w, h, 0, 60, 0);
 }
 
 void headlessstart() {
+  fillframes = blindframe = false;
   SetHeadless(true);
   testclock(true, 0);
   testresetinput();
@@ -39,15 +45,14 @@ void headlessstart() {
 }
 
 void runframes(int n) {
-  // Every frame makes all its draw calls, but only the last one fills pixels: a test reads the
-  // picture once its frames are over, and the software renderer is most of a test's time.
-  static const bool fillall = std::getenv("MORGAVELLE_FILLALL") != nullptr;
+  if (n <= 0) return;
+  SetPixelFill(fillframes);
   for (int i = 0; i < n; i++) {
-    SetPixelFill(fillall || i == n - 1);
     runframe();
     testadvanceclock(20);
   }
-  SetPixelFill(true);
+  blindframe = !fillframes;
+  SetPixelFill(true);  // a test's own drawing always fills
 }
 
 void writebytes(const std::string& path, const std::string& bytes) {
@@ -62,7 +67,10 @@ std::string readbytes(const std::string& path) {
   return s.str();
 }
 
-uint32_t pixel(int x, int y) { return PixelAt(x, y); }
+uint32_t pixel(int x, int y) {
+  if (blindframe) ADD_FAILURE() << "pixel(" << x << ", " << y << ") read a frame that filled no pixels: set fillframes first";
+  return PixelAt(x, y);
+}
 
 void pointat(int x, int y) {
   testmousemove(x, y);

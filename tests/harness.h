@@ -10,6 +10,10 @@ void headlessstart();
 // Opens only the headless graphics at the given virtual size (runtime tests).
 void headlessgraphics(int w = 1024, int h = 768);
 void runframes(int n);  // whole frames, the clock moving 20 ms each
+// Frames make every draw call but fill pixels only for a test that looks at the picture (the
+// software renderer is otherwise most of a test's time): such a test sets fillframes before
+// its frames, and pixel() refuses a picture the frames left unfilled. Each start clears it.
+inline bool fillframes = false;
 std::string freshuserhome();  // a new empty folder used as XDG_DATA_HOME
 std::string tempfolder();     // a new empty folder for a test's own files
 void writebytes(const std::string& path, const std::string& bytes);

@@ -309,6 +309,7 @@ TEST_F(AdventureMap, ShopAndMenuButtonsLeaveTheMapAndEachScreenLetsTheOthersPict
 }
 
 TEST_F(AdventureMap, TheFrontierGlowsAfterTheLogosGlowIsGone) {
+  fillframes = true;  // the test looks at the picture
   maphint[1] = 100;
   // The menu lets the loading screen's pictures go at its 100th frame, the logo's glow with them.
   deleteloadstuff_dynamic();

@@ -230,6 +230,7 @@ TEST_F(Chapter1, WrongHidingPlacesOnlyMoveAndSoundAndTheRollShowsOnlyAtTheChosen
 }
 
 TEST_F(Chapter1, AHidingPlaceGlowsUnderThePointerUntilItHasBeenMoved) {
+  fillframes = true;  // the test looks at the picture
   startchapterlevel(1);
   skiptosearch();
   runframes(80);  // the panel has faded in; nothing changes any more

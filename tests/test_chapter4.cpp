@@ -101,6 +101,7 @@ TEST_F(Chapter4, SearchingTheStreetFindsTheDrainAndLeadsIntoTheRound) {
 }
 
 TEST_F(Chapter4, WhatIsFoundFadesInAndTheFadeStartsAgainAfterEmptyGround) {
+  fillframes = true;  // the test looks at the picture
   tosearch();
   pointat(100, 420);
   EXPECT_EQ(story4hover, 0);

@@ -30,6 +30,7 @@ std::string block(int page, const std::string& file, int time, const std::string
 }
 
 TEST_F(Intro, TheStartShowsTheFirstShippedPageAndHidesThePointer) {
+  fillframes = true;  // the test looks at the picture
   EXPECT_EQ(screen, SCREEN_SPLASH);
   EXPECT_EQ(curpage, 1);
   EXPECT_EQ(pagecount, 2);
@@ -119,6 +120,7 @@ TEST_F(Intro, BrokenConfigurationsStillLeadOnToTheLoadingScreen) {
 }
 
 TEST_F(Intro, AMissingPictureIsReportedAndItsPageStaysBlackForItsTime) {
+  fillframes = true;  // the test looks at the picture
   logmissing.clear();
   startwith(block(1, "missing.png", 30, "false") + block(2, "logo1.png", 30, "false"));
   ASSERT_FALSE(logmissing.empty());
@@ -224,6 +226,7 @@ TEST_F(Intro, TheLoadingBarPausesFourTimesAndHandsOverAtFrame276) {
 }
 
 TEST_F(Intro, TheBarFillsFromTheLeftAndItsHeadRidesOnTheFill) {
+  fillframes = true;  // the test looks at the picture
   fadeto(SCREEN_LOADING, 0, 0);
   ASSERT_TRUE(rununtilscreen(SCREEN_LOADING, 20));
   const int barx = 683 + xshiftwide, bary = 540;

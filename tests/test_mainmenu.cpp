@@ -34,6 +34,7 @@ void makeplayer(int slot, const std::string& name, int level) {
 }
 
 TEST_F(MainMenu, AFreshStartWalksThroughTheSplashPagesAndTheLoadingBarIntoPlay) {
+  fillframes = true;  // the test looks at the picture
   // Nothing existed: the folder and the settings were made before anything was shown.
   EXPECT_EQ(firstrun, 1);
   EXPECT_EQ(settingsline(5), "-1");

@@ -135,6 +135,7 @@ TEST_F(Shell, FadeOutTakesNineFramesThenTheTargetIsEntered) {
 }
 
 TEST_F(Shell, FadeInBrightensByThirtyTwoAFrame) {
+  fillframes = true;  // the test looks at the picture
   fadereset();
   std::vector<int> levels;
   for (int f = 0; f < 10; f++) {

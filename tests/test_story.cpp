@@ -129,6 +129,7 @@ TEST_F(Story, SkippingAgainDuringTheFadeOrTheInterludeStartsBothAfreshAndTheSkip
 }
 
 TEST_F(Story, ABubbleIsFullFromItsTwentiethFrameFadesFromItsEightyFirstAndIsGoneAtItsHundredth) {
+  fillframes = true;  // the test looks at the picture
   tosearch();
   int dx = 0, dy = 0;
   ASSERT_TRUE(bubbleprobe(dx, dy));

@@ -22,6 +22,7 @@ class Window : public ::testing::Test {
  protected:
   void SetUp() override {
     headlessstart();
+    fillframes = true;  // every test here looks at the picture
     desktop(1920, 1080);
   }
   static void desktop(int w, int h, const std::vector<std::pair<int, int>>& modes = allmodes) {
