@@ -126,8 +126,7 @@ void readkeys() {
     // A scene object: the pointer stands on it, and the press is its click.
     mousex = prevmousex = lastfocusx[focusspot];
     mousey = prevmousey = lastfocusy[focusspot];
-    mousemoved = 0;
-    keyedpointer = 1;
+    mousemoved = 0;  // the game's pointer, drawn there, shows which object the keys chose
     if (focuspress == 1) {
       mousehit1 = 1;
       focuspress = 0;

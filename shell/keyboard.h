@@ -16,7 +16,7 @@ inline int keyspace = 0, keyreturn = 0;  // Space and Enter hit this frame
 inline int keyplant = 0;                 // P hit this frame
 inline int keydigit = 0;                 // 1..9 the number key hit this frame, 0 none
 inline int mousestirred = 0;             // 1 when the real pointer moved since the last frame
-inline int keyedpointer = 0;             // 1 when the keys put the pointer this frame (it is not drawn)
+inline int keyedpointer = 0;             // 1 when the table's keys put the pointer this frame (the ring shows it, not the pointer)
 
 // ---- Set by a screen during its frame, read (and cleared) by the next readkeys ----
 inline int arrowsclaimed = 0;  // 1: the screen uses the arrow keys itself (the table, the map's levels)

@@ -5,8 +5,8 @@
 //
 // Ideas for tests:
 // - every popup of the menu and the game answered by keys alone (options, hall of fame, help)
-// - the player list: choosing another player by keys (its rows are not on the ring yet)
-// - the story chapters 2 to 10 walked through by Tab (chapter 4's shelf is still pointer-only)
+// - the story chapters 2 to 10 walked through by Tab (chapter 3's scene follows the pointer,
+//   which the keys put on the chosen object)
 // - key repeat: a held arrow walks the ring on (today one press, one step)
 // - a HiDPI or letterboxed window: the ring and the keyed pointer land where the game draws
 #include "progression/map.h"
@@ -250,6 +250,27 @@ TEST_F(Keyboard, TheNameFieldKeepsItsSpaceAndEnterWhereverTheRingStands) {
   runframes(20);
   EXPECT_EQ(popuplevel, 0);
   EXPECT_EQ(playername[1], "Jo Ann") << "Enter confirmed the name, not the ringed cancel";
+}
+
+TEST_F(Keyboard, TheRingChoosesAPlayerFromTheListAsAClickDoes) {
+  playername[1] = "Tess";
+  playername[2] = "Wim";
+  toplevel[2] = 5;
+  player = 1;
+  instmenu();
+  runframes(60);
+  openpopup(POPUP_PLAYERS);
+  runframes(20);
+  std::set<int> chosen;
+  for (int i = 0; i < 12 && player == 1; i++) {
+    presskey(KEY_TAB);
+    if (focusedkind() == FOCUS_POINTER) {
+      presskey(KEY_ENTER);
+      chosen.insert(player);
+    }
+  }
+  EXPECT_EQ(player, 2) << "Enter on a ringed row chooses that player";
+  EXPECT_EQ(popupid, POPUP_PLAYERS) << "and the list stays open";
 }
 
 TEST_F(Keyboard, LeftAndRightWalkOnlyTheFreeFaceUpCardsAndWrap) {
