@@ -6,6 +6,7 @@
 #include "progression/startlevel.h"
 #include "shell/backgrounds.h"
 #include "shell/buttons.h"
+#include "shell/keyboard.h"
 #include "shell/dispatch.h"
 #include "shell/gfx.h"
 #include "shell/intro.h"
@@ -151,6 +152,7 @@ void instadventuremap() {
   mapframe = 0;
   tipfade = 0;
   maphovered = 0;
+  mapkeylevel = 0;
   mapchosen = 0;
   openstorymap(0, 0);  // every counter of the journey map cleared ...
   mapopen = 0;         // ... and the map closed
@@ -303,7 +305,7 @@ void drawmaphint() {
   const int ys[5] = {0, 260, 230, 213, 196};
   for (int i = 1; i <= 4; i++) drawtext(menutext(22, i), 210, float(screenh - ys[i]), ALIGN_CENTRE, 7);
   SetAlpha(1);
-  if (mousehit1 == 1) hint = maphintdone;  // the hint never shows again for this player
+  if (mousehit1 == 1 || keyreturn == 1 || keyspace == 1) hint = maphintdone;  // the hint never shows again for this player
 }
 
 void maphook(int x, int y, int s) {
@@ -357,7 +359,8 @@ static void drawmarkers(int s, bool free) {
       SetAlpha(1);
       SetBlend(BLEND_ALPHA);
     }
-    if (free && ImagesCollide(collimg, float(mousex), float(mousey), 0, mapstarimg[1], mx, my, 0)) {
+    bool keyed = mapkeylevel > 0 ? l == mapkeylevel : ImagesCollide(collimg, float(mousex), float(mousey), 0, mapstarimg[1], mx, my, 0);
+    if (free && keyed) {
       SetBlend(BLEND_LIGHT);
       SetAlpha(0.5f);
       drawimg(mapstarimg[3], mx, my);
@@ -367,6 +370,49 @@ static void drawmarkers(int s, bool free) {
       tipx = int(mx);
       tipy = int(my);
     }
+  }
+}
+
+// The open level d stages on from level l (d = -3 a row up, 3 a row down), at the same place in
+// its stage as far as that stage has levels; 0 when there is no such stage or it is not open.
+static int levelrowsaway(int l, int d) {
+  int s = stageof(l), t = s + d;
+  if (t < 1 || t > mapstages) return 0;
+  int at = std::clamp(l - stagelast[s - 1], 1, std::max(1, stagesize[t]));
+  int to = stagelast[t - 1] + at;
+  return to <= std::min(toplevel[player], lastlevel) ? to : 0;
+}
+
+// The arrow keys choose among the open levels: Left and Right one level, Up and Down a row of
+// stages; the first press starts at the frontier. Enter starts the chosen level, and the map
+// turns to its page. The mouse, or Tab for the buttons, takes over again.
+static void mapkeys(bool free) {
+  if (!free || fadestate != 1) return;
+  arrowsclaimed = 1;
+  if (keyleft + keyright + keyup + keydown > 0) focusshown = 0;  // the arrows leave the buttons' ring
+  if (mousestirred == 1 || mousehit1 == 1 || focusshown == 1) mapkeylevel = 0;
+  if (focusshown == 1) return;
+  const int open = std::min(toplevel[player], lastlevel);
+  if (open < 1) return;
+  int l = mapkeylevel;
+  if (keyleft + keyright + keyup + keydown > 0) {
+    if (l == 0) l = open;
+    else if (keyleft == 1) l = std::max(1, l - 1);
+    else if (keyright == 1) l = std::min(open, l + 1);
+    else if (int t = levelrowsaway(l, keyup == 1 ? -3 : 3)) l = t;
+    mapkeylevel = l;
+    tipfade = 0;
+  }
+  if (mapkeylevel == 0) return;
+  int page = (stageof(mapkeylevel) - 1) / 9 + 1;
+  if (page != mappage) {
+    mappage = page;
+    mapscrollto = (page - 1) * mappagewidth;
+  }
+  if (keyreturn == 1 || keyspace == 1) {
+    int chosen = mapkeylevel;
+    mapkeylevel = 0;
+    mapchooselevel(chosen, float(tipx));
   }
 }
 
@@ -510,6 +556,7 @@ void showadventuremap() {
     }
   maphovered = 0;
   const bool free = mapinputfree();
+  mapkeys(free);
   for (int s = 1; s <= mapstages; s++) drawstage(s, free);
   // The small journey roll lying at the bottom; a click unrolls it.
   if (mapopen == 0) {

@@ -41,6 +41,7 @@ inline std::array<int, mapstages + 1> nodeglow{};  // hover glow 0..10 of each s
 inline int tipfade = 0;       // the level tooltip's fade 0..20
 inline int tipx = 0, tipy = 0;  // the marker the tooltip belongs to
 inline int maphovered = 0;    // the level under the pointer this frame, 0 none
+inline int mapkeylevel = 0;   // the open level the arrow keys chose, 0 none (the pointer's hover rules)
 inline int shopsparkle = 0;   // frames of the shop button's sparkles since entry, up to 100
 inline int mapchosen = 0;     // the level waiting in the unfinished-round popup, 0 none
 

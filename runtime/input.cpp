@@ -28,6 +28,7 @@ static int gamekey(SDL_Keycode k) {
     case SDLK_SPACE: return KEY_SPACE;
     case SDLK_BACKSPACE: return KEY_BACKSPACE;
     case SDLK_TAB: return KEY_TAB;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return KEY_SHIFT;
     case SDLK_LEFT: return KEY_LEFT;
     case SDLK_RIGHT: return KEY_RIGHT;
     case SDLK_UP: return KEY_UP;

@@ -1,6 +1,7 @@
 #include "shell/buttons.h"
 #include "presentation/sound.h"
 #include "shell/gfx.h"
+#include "shell/keyboard.h"
 #include "shell/popups.h"
 #include "shell/profiles.h"
 #include "shell/settings.h"
@@ -27,14 +28,27 @@ int button(float x, float y, int image, int layer, const std::string& caption) {
   const Image& pic = image >= 1 && image <= buttonpictures ? buttonimg[image] : buttonimg[0];
   int hw = pic ? pic->width / 2 : 0, hh = pic ? pic->height / 2 : 0;
   int result = BUTTON_IDLE;
-  if (layer == buttonlayer && pic && buttonspots < buttonspotcount) {
-    buttonspots++;
-    buttonspotx[buttonspots] = int(x);
-    buttonspoty[buttonspots] = int(y);
+  int place = 0;  // the button's place on the focus ring, 0 none
+  if (layer == buttonlayer && pic) {
+    if (buttonspots < buttonspotcount) {
+      buttonspots++;
+      buttonspotx[buttonspots] = int(x);
+      buttonspoty[buttonspots] = int(y);
+    }
+    place = focusregister(int(x), int(y), FOCUS_BUTTON, 0);
   }
   // A popup that is fading out has been answered: its buttons take no second click.
-  bool hovered = x - hw < mousex && mousex < x + hw && y - hh < mousey && mousey < y + hh && layer == buttonlayer &&
-                 fadestate == 1 && pausesign == -1 && !(layer == 2 && popuplevel > 0 && popupdir == 2);
+  bool live = layer == buttonlayer && fadestate == 1 && pausesign == -1 && !(layer == 2 && popuplevel > 0 && popupdir == 2);
+  bool focused = focuson(place);
+  if (focused && live) {
+    result = BUTTON_HOVER;
+    if (focuspress == 1) {
+      focuspress = 0;  // Enter or Space presses one button
+      PlayS(13, x);
+      result = BUTTON_CLICK;
+    }
+  }
+  bool hovered = x - hw < mousex && mousex < x + hw && y - hh < mousey && mousey < y + hh && live;
   if (hovered) {
     result = BUTTON_HOVER;
     if (mousehit1 == 1) {
@@ -61,6 +75,13 @@ int button(float x, float y, int image, int layer, const std::string& caption) {
   }
   SetColor(r, g, b);
   SetAlpha(alpha);
+  if (focused) {
+    // The ring hugs the plate, not the picture's clear margin.
+    int l, t, rr, bb;
+    solidbounds(pic, l, t, rr, bb);
+    float cx = x - pic->handle_x + (l + rr) / 2.0f, cy = y - pic->handle_y + (t + bb) / 2.0f;
+    drawfocusring(cx, cy, (rr - l) / 2, (bb - t) / 2);
+  }
   SetScale(sx, sy);
   return result;
 }

@@ -2,6 +2,7 @@
 #include "progression/map.h"
 #include "shell/buttons.h"
 #include "shell/display.h"
+#include "shell/keyboard.h"
 #include "progression/shop.h"
 #include "shell/intro.h"
 #include "shell/menu.h"
@@ -34,6 +35,7 @@ void readinput() {
     mouseheld1 = mousedown1 ? mouseheld1 + 1 : 0;
     mouseheld2 = mousedown2 ? mouseheld2 + 1 : 0;
   }
+  readkeys();  // after the mouse: a focused scene object takes the pointer
   keyenter = KeyDown(KEY_ENTER);
   if (esccooldown > 0) esccooldown--;
   keyesc = KeyDown(KEY_ESCAPE);
@@ -174,7 +176,8 @@ void drawcursor() {
     ShowMouse();
     systempointershown = 1;
   }
-  if (cursormode != 2 && screen != SCREEN_LOADING && screen != SCREEN_SPLASH) {
+  // While the keys put the pointer on a card or an object, the ring shows it: no pointer is drawn.
+  if (cursormode != 2 && screen != SCREEN_LOADING && screen != SCREEN_SPLASH && keyedpointer == 0) {
     float alpha = 1;
     if (prevscreen == SCREEN_LOADING && screen == SCREEN_MENU && menuframe < 20) {
       // Fresh from the loading screen the cursor fades in at the bottom centre.

@@ -1,6 +1,7 @@
 #include "shell/profiles.h"
 #include "presentation/sound.h"
 #include "shell/buttons.h"
+#include "shell/keyboard.h"
 #include "shell/gfx.h"
 #include "shell/menu.h"
 #include "shell/popups.h"
@@ -430,6 +431,7 @@ void playerlist() {
   for (int r = 1; r <= rows; r++) {
     int p = rowslot[r];
     int y = midy + listrowtop + listrowstep * r;
+    if (popupdir == 1) focusregister(midx, y + 12, FOCUS_POINTER, 0);  // the keys choose a row as a click does
     bool hovered = midx - listhoverhalf < mousex && mousex < midx + listhoverhalf && y + 1 < mousey &&
                    mousey < y + 23 && popupdir == 1 && pausesign == -1;
     if (hovered && mousehit1 == 1 && popuplevel == popupfull) {

@@ -4,6 +4,7 @@
 #include "shell/buttons.h"
 #include "shell/gfx.h"
 #include "shell/intro.h"
+#include "shell/keyboard.h"
 #include "shell/menu.h"
 #include "shell/profiles.h"
 #include "shell/settings.h"
@@ -123,6 +124,7 @@ void resetshellstate() {
   systempointershown = 0;
   menuframe = endtime = killermode = blastermode = 0;
   resetpopups();
+  resetfocus();
   windowsettle = 0;
   pointerinbars = pointerwasshown = 0;
   barposto = 0;

@@ -312,6 +312,18 @@ void drawitembar() {
   itemsheld = usable ? 1 : 0;
 }
 
+void itemslotcentre(int s, float& x, float& y) {
+  s = std::clamp(s, 1, itembarslots);
+  x = float(itemslotx[s] + cardw / 2);
+  y = float(screenh - itemslotup + cardh / 2);
+}
+
+void plantcentre(int k, float& x, float& y) {
+  k = std::clamp(k, 1, plantcount);
+  x = float(screenw - plantdx[k] + 47);
+  y = float(screenh - plantdy[k] + 62);
+}
+
 void drawplantbar() {
   plantsheld = 0;
   if (!playerok()) return;

@@ -64,6 +64,8 @@ inline Image blastercursor;  // the same for the zombie blaster
 // The bars, every frame from the game screen's top-bar routine: item bar first.
 void drawitembar();
 void drawplantbar();
+void itemslotcentre(int s, float& x, float& y);  // the middle of item slot s (the keys point there)
+void plantcentre(int k, float& x, float& y);     // the middle of bar plant k
 void drawtooltip();
 // The modes' frames, while their counter is positive; the game screen calls them in the
 // order sudden strike, new stable, zombie killer, zombie blaster, turn all up, random extra,

@@ -15,6 +15,7 @@
 #include "shell/state.h"
 #include "solitaire/cards.h"
 #include "solitaire/extras.h"
+#include "solitaire/gamekeys.h"
 #include "solitaire/hint.h"
 #include "solitaire/levels.h"
 #include "solitaire/odds.h"
@@ -409,6 +410,7 @@ void instgame() {
   itemnotice = itemnoticek = 0;
   nomoves = nomovechoice = stuckframes = autoendframes = 0;
   resethint();
+  resetgamekeys();
   resetodds();
   barpos = -120;
   level = selectedlevel;
@@ -477,7 +479,9 @@ void showgame() {
   float a = endtime > 0 ? 1 - endtime * (1.0f / fadeframes) : gametime * (1.0f / fadeframes);
   a = std::clamp(a, 0.0f, 1.0f);
   SetAlpha(a);
+  gamekeys();
   if (endtime < tableendsat && pausesign == -1) gameframe();
+  drawgamekeys();
   SetAlpha(1);
   drawgameui();
   hintframe();

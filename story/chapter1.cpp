@@ -328,7 +328,8 @@ static bool homeroll() {
   bool hot = false;
   if (homereveal > rollwakes && storyfree()) {
     // The pointer's hit shape is tested under the roll's own turn and scale, as it is drawn.
-    hot = ImagesCollide(maprollsmallimg, std::trunc(x), std::trunc(y), 0, coll3img, float(mousex), float(mousey), 0);
+    hot = storyhotspot(x, y, ImagesCollide(maprollsmallimg, std::trunc(x), std::trunc(y), 0, coll3img, float(mousex),
+                                            float(mousey), 0));
     if (hot) {
       SetAlpha(1);
       drawimg(maprollsmall2img, x, y);
@@ -359,8 +360,8 @@ void storyscene1b() {
     if (a > 0) drawstorypanel(homepanelfrom, float(midx), panely, homepaneltitle, homepaneltext, a);
   }
   // Mr. Pudding's growl comes through the wall by the window.
-  bool growl = storyfree() && xshiftwide + growlleft < mousex && mousex < xshiftwide + growlright &&
-               growltop < mousey && mousey < growlbottom;
+  bool growl = storyfree() && storyhotbox(float(xshiftwide + growlleft), float(growltop), 0, growlright - growlleft, 0,
+                                         growlbottom - growltop);
   if (growl && mousehit1 == 1) {
     showbubble(mousex, mousey, 6, 100);
     PlayS_story2(framecount % 2 == 0 ? SS_GROWL1 : SS_GROWL2, float(mousex));

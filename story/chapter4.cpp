@@ -55,7 +55,7 @@ static int story4found() {
     const Image& img = storypic[i][1];
     if (!img) continue;
     float x = story4thingxy[i][0] + storyscroll, y = story4thingxy[i][1];
-    if (mousex > x && mousex < x + ImageWidth(img) && mousey > y && mousey < y + ImageHeight(img)) found = i;
+    if (storyhotbox(x, y, 0, ImageWidth(img), 0, ImageHeight(img))) found = i;
   }
   return found;
 }

@@ -6,6 +6,7 @@
 #include "progression/startlevel.h"
 #include "shell/backgrounds.h"
 #include "shell/buttons.h"
+#include "shell/keyboard.h"
 #include "shell/dispatch.h"
 #include "shell/gfx.h"
 #include "shell/intro.h"
@@ -324,15 +325,28 @@ void drawstorypanel(int from, float x, float y, int t, int b, float alpha) {
   SetAlpha(1);
 }
 
+// A scene object signs up for the focus ring at the point the pointer is put on when the
+// keys choose it; while the keys drive, only the chosen object is under the pointer.
+bool storyhotspot(float x, float y, bool pointerhit) {
+  if (!storyfree()) return pointerhit;
+  int key = int(x) * 7919 + int(y) * 104729 + 1;
+  int place = focusregister(int(x), int(y), FOCUS_POINTER, key);
+  return focusshown == 1 ? focuson(place) : pointerhit;
+}
+
 bool storyhotbox(float x, float y, int left, int right, int top, int bottom) {
-  return x - left < mousex && mousex < x + right && y - top < mousey && mousey < y + bottom;
+  bool hit = x - left < mousex && mousex < x + right && y - top < mousey && mousey < y + bottom;
+  return storyhotspot(x + (right - left) / 2.0f, y + (bottom - top) / 2.0f, hit);
 }
 
 bool storyhotpic(const Image& img, float x, float y, bool big) {
   if (!img) return false;
   const Image& hit = big ? coll3img : coll2img;
   if (!hit) return storyhotbox(x, y, ImageWidth(img) / 2, ImageWidth(img) / 2, ImageHeight(img) / 2, ImageHeight(img) / 2);
-  return ImagesCollide(img, float(int(x)), float(int(y)), 0, hit, float(mousex), float(mousey), 0) != 0;
+  bool over = ImagesCollide(img, float(int(x)), float(int(y)), 0, hit, float(mousex), float(mousey), 0) != 0;
+  // The pointer goes to the middle of the picture as drawn (its handle may lie elsewhere).
+  float cx = float(int(x)) - img->handle_x + img->width / 2.0f, cy = float(int(y)) - img->handle_y + img->height / 2.0f;
+  return storyhotspot(cx, cy, over);
 }
 
 void drawstorybackground() {

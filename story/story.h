@@ -63,6 +63,9 @@ bool storyhotbox(float x, float y, int left, int right, int top, int bottom);
 // Pixel-exact test of a picture drawn at (x, y) (both truncated) against the pointer's hit shape
 // (coll2, or coll3 when big is true).
 bool storyhotpic(const Image& img, float x, float y, bool big = false);
+// Any other clickable spot of a scene, centred at (x, y), for the keys: pointerhit is the scene's
+// own test of the pointer; while the keys drive, true only for the spot they chose.
+bool storyhotspot(float x, float y, bool pointerhit);
 // Backgrounds: bga at (storyscroll, 0), bgb at (storyscroll + 1366, 0).
 void drawstorybackground();
 // The scroll of a chapter that moves by a fixed speed: at frame 2 it starts at 0; while the

@@ -127,6 +127,7 @@ int main(int argc, char** argv) {
   if (wanted("menu")) failed += !snapmenu();
   if (wanted("game")) failed += !snapgame();
   if (wanted("aids")) failed += !snapaids();
+  if (wanted("keyboard")) failed += !snapkeyboard();
   if (wanted("map")) failed += !snapmap();
   if (wanted("story")) failed += !snapstory();
   if (wanted("panels")) failed += !snappanels();

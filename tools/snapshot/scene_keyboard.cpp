@@ -1,0 +1,86 @@
+// Play by keys: the main menu with the focus ring on its play button, and a dealt level with
+// the table's ring on a free card, each reached by pressing keys through the real frame loop.
+#include "tools/snapshot/snapshot.h"
+#include "runtime/runtime.h"
+#include "runtime/testinput.h"
+#include "shell/dispatch.h"
+#include "shell/keyboard.h"
+#include "shell/profiles.h"
+#include "shell/startup.h"
+#include "shell/state.h"
+#include "solitaire/game.h"
+#include "solitaire/gamekeys.h"
+#include "solitaire/state.h"
+#include "solitaire/table.h"
+#include "solitaire/hint.h"
+#include "progression/startlevel.h"
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int keyboardlevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
+
+void frames(int n) {
+  for (int i = 0; i < n; i++) {
+    runframe();
+    testadvanceclock(20);
+  }
+}
+
+void presskey(int key) {
+  testkeypress(key);
+  frames(1);
+  testkeyrelease(key);
+  frames(1);
+}
+
+void startkeyboard() {
+  fs::path home = fs::temp_directory_path() / "morgavelle-snapkeys";
+  fs::remove_all(home);
+  fs::create_directories(home);
+  setenv("XDG_DATA_HOME", home.c_str(), 1);
+  SetHeadless(true);
+  testclock(true, 1000);
+  testresetinput();
+  testresetdisplay();
+  resetshellstate();
+  gamestartup();
+  resettablestate();
+  resetgamestate();
+  inputon = 1;
+  player = 1;
+  clearplayer(1);
+  playername[1] = "Snap";
+  maplevel[1] = toplevel[1] = keyboardlevel;
+  cash[1] = 1200;
+  testmousemove(300, 650);
+}
+
+}  // namespace
+
+bool snapkeyboard() {
+  bool ok = true;
+  startkeyboard();
+  screen = SCREEN_LOADING;
+  fadeto(SCREEN_MENU, 0, 0);
+  frames(9 + 120);
+  // Tab from the players' button onto the play button.
+  for (int i = 0; i < 8 && !(focusshown == 1 && focusspot >= 1 && focusy[focusspot] > 300 && focusy[focusspot] < 450); i++)
+    presskey(KEY_TAB);
+  frames(10);
+  ok &= savesnapshot("menu-focus");
+
+  selectedlevel = keyboardlevel;
+  fadeto(SCREEN_GAME, 0, 0);
+  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) frames(1);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) frames(1);
+  for (int i = 0; i < 80 && !tableatrest(); i++) frames(1);
+  presskey(KEY_RIGHT);
+  presskey(KEY_RIGHT);
+  frames(4);
+  ok &= savesnapshot("game-focus");
+  return ok;
+}
