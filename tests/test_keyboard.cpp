@@ -208,6 +208,7 @@ TEST_F(Keyboard, TheRingWalksExactlyTheButtonsOfTheFrameAndWrapsBothWays) {
 }
 
 TEST_F(Keyboard, EnterAndSpacePressTheRingedButtonAndTheRingShowsUntilTheMouseMoves) {
+  fillframes = true;  // the test looks at the ring
   menuup();
   const int quitx = screenw - menusideoffset(), quity = 710;
   ASSERT_TRUE(tabto(quitx, quity));

@@ -19,33 +19,11 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int keyboardlevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
 
-void frames(int n) {
-  for (int i = 0; i < n; i++) {
-    runframe();
-    testadvanceclock(20);
-  }
-}
-
-void presskey(int key) {
-  testkeypress(key);
-  frames(1);
-  testkeyrelease(key);
-  frames(1);
-}
-
 void startkeyboard() {
-  fs::path home = fs::temp_directory_path() / "morgavelle-snapkeys";
-  fs::remove_all(home);
-  fs::create_directories(home);
-  setenv("XDG_DATA_HOME", home.c_str(), 1);
-  SetHeadless(true);
+  snapfreshfolder("keys");
   testclock(true, 1000);
-  testresetinput();
-  testresetdisplay();
   resetshellstate();
   gamestartup();
   resettablestate();
@@ -66,21 +44,21 @@ bool snapkeyboard() {
   startkeyboard();
   screen = SCREEN_LOADING;
   fadeto(SCREEN_MENU, 0, 0);
-  frames(9 + 120);
+  snapframes(9 + 120);
   // Tab from the players' button onto the play button.
   for (int i = 0; i < 8 && !(focusshown == 1 && focusspot >= 1 && focusy[focusspot] > 300 && focusy[focusspot] < 450); i++)
-    presskey(KEY_TAB);
-  frames(10);
+    snapkey(KEY_TAB);
+  snapframes(10);
   ok &= savesnapshot("menu-focus");
 
   selectedlevel = keyboardlevel;
   fadeto(SCREEN_GAME, 0, 0);
-  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) frames(1);
-  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) frames(1);
-  for (int i = 0; i < 80 && !tableatrest(); i++) frames(1);
-  presskey(KEY_RIGHT);
-  presskey(KEY_RIGHT);
-  frames(4);
+  for (int i = 0; i < 20 && screen != SCREEN_GAME; i++) snapframes(1);
+  for (int i = 0; i < 400 && (gamestat != GAME_PLAY || drawtime[player] < 20 || gametime < 230); i++) snapframes(1);
+  for (int i = 0; i < 80 && !tableatrest(); i++) snapframes(1);
+  snapkey(KEY_RIGHT);
+  snapkey(KEY_RIGHT);
+  snapframes(4);
   ok &= savesnapshot("game-focus");
   return ok;
 }
