@@ -42,6 +42,9 @@ bool snapwindow() {
   snapframes(2);
   ok &= savewindow("window-tall-hidpi");
   testpixelscale(1);
+  testwindowsize(1920, 1080);  // a window the size of a 1920 x 1080 desktop
+  snapframes(2);
+  ok &= savewindow("window-1920x1080");
   togglescreensize(3, 1);
   instmenu();
   snapframes(60);

@@ -30,7 +30,7 @@ bool snapkeyboard();      // the focus ring on the menu and on a card (menu-focu
 bool snapaids();          // the game screen's hint mark and odds sign (game-hint, game-odds)
 bool snappanels();        // panels and plates with the words the game writes on them
 bool snapdesktop();       // the metainfo's screenshots (screenshot-*.png) and the title in German (menu-de)
-bool snapwindow();         // the window resized, on a HiDPI screen, and full screen on the desktop (window-*)
+bool snapwindow();         // the window resized (wide, 1920 x 1080, tall on a HiDPI screen) and full screen on the desktop (window-*)
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
 bool snapmap();           // the adventure map's pages, preview and popup, the journey map, the shop
