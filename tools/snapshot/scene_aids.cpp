@@ -22,20 +22,8 @@ namespace fs = std::filesystem;
 
 constexpr int aidslevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
 
-// A fresh start with one player at the level, in a scratch user folder.
 void startaids() {
-  snapfreshfolder("aids");
-  testclock(true, 1000);
-  resetshellstate();
-  gamestartup();
-  resettablestate();
-  resetgamestate();
-  inputon = 1;
-  player = 1;
-  clearplayer(1);
-  playername[1] = "Snap";
-  maplevel[1] = toplevel[1] = aidslevel;
-  cash[1] = 1200;
+  snapplayeratlevel("aids", aidslevel);
   selectedlevel = aidslevel;
   screen = SCREEN_MENU;
   fadeto(SCREEN_GAME, 0, 0);
@@ -45,6 +33,21 @@ void startaids() {
 }
 
 }  // namespace
+
+void snapplayeratlevel(const std::string& scene, int level) {
+  snapfreshfolder(scene);
+  testclock(true, 1000);
+  resetshellstate();
+  gamestartup();
+  resettablestate();
+  resetgamestate();
+  inputon = 1;
+  player = 1;
+  clearplayer(1);
+  playername[1] = "Snap";
+  maplevel[1] = toplevel[1] = level;
+  cash[1] = 1200;
+}
 
 bool snapaids() {
   bool ok = true;

@@ -22,18 +22,7 @@ namespace {
 constexpr int keyboardlevel = 25;  // a level of the middle stages: covers, a pig, bonus cards
 
 void startkeyboard() {
-  snapfreshfolder("keys");
-  testclock(true, 1000);
-  resetshellstate();
-  gamestartup();
-  resettablestate();
-  resetgamestate();
-  inputon = 1;
-  player = 1;
-  clearplayer(1);
-  playername[1] = "Snap";
-  maplevel[1] = toplevel[1] = keyboardlevel;
-  cash[1] = 1200;
+  snapplayeratlevel("keys", keyboardlevel);
   testmousemove(300, 650);
 }
 

@@ -16,6 +16,8 @@ void snapframes(int n);
 void snappoint(int x, int y);  // the pointer there, then a frame
 void snapclick(int x, int y);  // the pointer there, pressed for a frame, released for a frame
 void snapkey(int key);         // a key pressed for a frame, released for a frame
+// A fresh start on the fake clock with one player, "Snap", standing at the level with 1200 cash.
+void snapplayeratlevel(const std::string& scene, int level);
 
 bool snaptestpattern();   // every blend mode, tint, alpha, scale and rotation
 bool snapfonts();         // each font's sheet and sample lines in every font
