@@ -23,7 +23,7 @@ install(FILES ${CMAKE_BINARY_DIR}/desktop/morgavelle.6 DESTINATION ${CMAKE_INSTA
 # The forge draws the icons into <build>/icons/hicolor/<size>x<size>/apps.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
 
-# The screenshots the metainfo names are rendered by the snapshot tool's "desktop" scene,
+# The screenshots the metainfo names are rendered by the snapshot tool's "screenshots" scene,
 # again whenever the tool or the data folder is newer than the last ones.
 set(morgavelle_shots screenshot-menu.png screenshot-table.png screenshot-story.png)
 install(CODE "
@@ -32,7 +32,7 @@ install(CODE "
   if(NOT EXISTS \"\${first}\" OR \"$<TARGET_FILE:snapshot>\" IS_NEWER_THAN \"\${first}\"
      OR \"${CMAKE_BINARY_DIR}/data/.forged\" IS_NEWER_THAN \"\${first}\")
     message(STATUS \"Taking the screenshots\")
-    execute_process(COMMAND \"$<TARGET_FILE:snapshot>\" \"\${shots}\" desktop
+    execute_process(COMMAND \"$<TARGET_FILE:snapshot>\" \"\${shots}\" screenshots
                     WORKING_DIRECTORY \"${CMAKE_BINARY_DIR}\" RESULT_VARIABLE rc OUTPUT_QUIET)
     if(NOT rc EQUAL 0)
       message(FATAL_ERROR \"the snapshot tool could not take the screenshots\")

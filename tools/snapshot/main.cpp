@@ -1,6 +1,6 @@
 // snapshot <folder> [scene ...]: renders named scenes headless into PNG files; naming scenes
 // (testpattern, fonts, pictures, effects, tables, levels, storyart, shell, menu, game, map, story, panels,
-// desktop, window) renders only those.
+// desktop, screenshots, window) renders only those.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "shell/dispatch.h"
@@ -65,6 +65,12 @@ void snapframes(int n) {
     runframe();
     testadvanceclock(20);
   }
+}
+
+void snapunseenframes(int n) {
+  SetPixelFill(false);
+  snapframes(n);
+  SetPixelFill(true);
 }
 
 void snappoint(int x, int y) {
@@ -132,6 +138,8 @@ int main(int argc, char** argv) {
   if (wanted("story")) failed += !snapstory();
   if (wanted("panels")) failed += !snappanels();
   if (wanted("desktop")) failed += !snapdesktop();
+  // Only when named: the desktop scene makes these too.
+  if (!chosen.empty() && wanted("screenshots")) failed += !snapscreenshots();
   if (wanted("window")) failed += !snapwindow();
   std::error_code ec;
   for (const auto& home : snaphomes) std::filesystem::remove_all(home, ec);

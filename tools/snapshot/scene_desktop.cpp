@@ -1,6 +1,7 @@
 // Pictures for the desktop: the screenshots the AppStream metainfo names (screenshot-menu,
-// screenshot-table, screenshot-story; `make install` ships them) and the main menu with its
-// options in German (menu-de, menu-de-options), each menu after a real start-up, headless.
+// screenshot-table, screenshot-story; `make install` ships them and renders only those, as
+// the scene "screenshots") and the main menu with its options in German (menu-de,
+// menu-de-options), each menu after a real start-up, headless.
 //
 // The table and the story chapter are taken from the tables and story-art scenes, rendered
 // into a scratch folder, so the screenshots always show the pictures those scenes check.
@@ -34,7 +35,7 @@ bool startintomenu(const std::string& language) {
   if (!gamestartup()) return false;
   fadeto(SCREEN_LOADING, 0, 0);
   testmousemove(300, 650);
-  snapframes(9 + 280 + 120);
+  snapunseenframes(9 + 280 + 120);
   playername[1] = "Mortimer";
   player = 1;
   maplevel[1] = toplevel[1] = 14;
@@ -43,7 +44,8 @@ bool startintomenu(const std::string& language) {
   toplevel[2] = 6;
   cash[2] = 4200;
   fadeto(SCREEN_MENU, 0, 0);
-  snapframes(9 + 120);
+  snapunseenframes(9 + 119);
+  snapframes(1);
   return screen == SCREEN_MENU;
 }
 
@@ -85,11 +87,18 @@ bool storychapter2() { return snapstoryart_chapter(2); }
 
 }  // namespace
 
-bool snapdesktop() {
+bool snapscreenshots() {
   bool ok = snapmenuscreenshot();
-  ok &= snapgermanmenu();
-  ok &= keepfromscene(snaptables, "tables_hills_midplay", "screenshot-table");
+  ok &= keepfromscene(snaptablemidplay, "tables_hills_midplay", "screenshot-table");
   ok &= keepfromscene(storychapter2, "story-art-2-end", "screenshot-story");
+  std::error_code ec;
+  fs::remove_all(snaphome(), ec);
+  return ok;
+}
+
+bool snapdesktop() {
+  bool ok = snapscreenshots();
+  ok &= snapgermanmenu();
   std::error_code ec;
   fs::remove_all(snaphome(), ec);
   return ok;

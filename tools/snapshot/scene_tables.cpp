@@ -159,10 +159,8 @@ void clickslot(int s) {
   sceneframe();
 }
 
-}  // namespace
-
-bool snaptables() {
-  bool ok = true;
+// The table's pictures and texts, and a scratch folder holding the scene's three layouts.
+std::string tablesetup() {
   snapscreen(1024, 768);
   loadcardgfx();
   loadfonts();
@@ -177,27 +175,14 @@ bool snaptables() {
   writelevelfile(scratch, 6, hillslayout());
   writelevelfile(scratch, 7, fanlayout());
   writelevelfile(scratch, 2, plainlayout());
-  SeedRnd(4711);
+  return scratch;
+}
 
-  // Hills, dealt, at 1024: mid-deal and the first frames of play.
-  dealscene(scratch, 1024, 6, 6);
-  sceneframes(110);
-  ok &= savesnapshot("tables_hills_dealing");
-  sceneframes(80);
-  sceneframes(40);
-  ok &= savesnapshot("tables_hills_dealt");
-
-  // The plain 28-card table of level 2 with its helping stock.
-  dealscene(scratch, 1280, 2, 2);
-  sceneframes(230);
-  ok &= savesnapshot("tables_plain_dealt_1280");
-
-  // The fan on a wide screen.
-  dealscene(scratch, 1366, 7, 7);
-  sceneframes(230);
-  ok &= savesnapshot("tables_fan_dealt_1366");
-
-  // Mid-play: a few takes, a long combo, then a frame with every animation state at once.
+// Mid-play: a few takes, a long combo, then a frame with every animation state at once. It
+// deals from its own seed, so the desktop's screenshot of it is this very picture.
+bool tablemidplay(const std::string& scratch) {
+  SeedRnd(4712);
+  SetPixelFill(false);  // only the last frame is looked at
   dealscene(scratch, 1024, 6, 6);
   sceneframes(230);
   int taken = 0;
@@ -250,8 +235,37 @@ bool snaptables() {
   sceneframes(6);
   longdrivetime = 40;
   comborecordglow = 20;
+  SetPixelFill(true);
   sceneframe();
-  ok &= savesnapshot("tables_hills_midplay");
+  return savesnapshot("tables_hills_midplay");
+}
+
+}  // namespace
+
+bool snaptables() {
+  bool ok = true;
+  std::string scratch = tablesetup();
+  SeedRnd(4711);
+
+  // Hills, dealt, at 1024: mid-deal and the first frames of play.
+  dealscene(scratch, 1024, 6, 6);
+  sceneframes(110);
+  ok &= savesnapshot("tables_hills_dealing");
+  sceneframes(80);
+  sceneframes(40);
+  ok &= savesnapshot("tables_hills_dealt");
+
+  // The plain 28-card table of level 2 with its helping stock.
+  dealscene(scratch, 1280, 2, 2);
+  sceneframes(230);
+  ok &= savesnapshot("tables_plain_dealt_1280");
+
+  // The fan on a wide screen.
+  dealscene(scratch, 1366, 7, 7);
+  sceneframes(230);
+  ok &= savesnapshot("tables_fan_dealt_1366");
+
+  ok &= tablemidplay(scratch);
 
   // The stock used up: the base panel shows and the cardometer has dropped away.
   stock[player] = 1;
@@ -260,6 +274,14 @@ bool snaptables() {
   sceneframes(60);
   ok &= savesnapshot("tables_hills_stockempty");
 
+  std::filesystem::remove_all(scratch);
+  return ok;
+}
+
+// The mid-play table alone (the desktop's screenshot of the table).
+bool snaptablemidplay() {
+  std::string scratch = tablesetup();
+  bool ok = tablemidplay(scratch);
   std::filesystem::remove_all(scratch);
   return ok;
 }

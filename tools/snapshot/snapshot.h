@@ -13,6 +13,9 @@ void snapfreshfolder(const std::string& scene);
 bool snapfreshstart(const std::string& scene);  // the same, then the shell's state reset and the game started
 // A person at the game, through whole frames on the fake clock (20 ms a frame).
 void snapframes(int n);
+// Frames no picture is taken of: every draw call is made but no pixel is filled, which is most
+// of a frame's time headless. The next picture taken must come after a filled frame.
+void snapunseenframes(int n);
 void snappoint(int x, int y);  // the pointer there, then a frame
 void snapclick(int x, int y);  // the pointer there, pressed for a frame, released for a frame
 void snapkey(int key);         // a key pressed for a frame, released for a frame
@@ -24,6 +27,7 @@ bool snapfonts();         // each font's sheet and sample lines in every font
 bool snappictures();      // contact sheets of every picture, grouped by folder
 bool snapeffects();       // every particle kind and burst
 bool snaptables();        // dealt tables, a table mid-play
+bool snaptablemidplay();  // the table mid-play alone
 bool snaplevels();        // the level set: every preview, and dealt tables of a few levels
 bool snapshell();         // the shell's popups over the title landscape, and both backgrounds
 bool snapmenu();          // splash, loading, the main menu with and without a player, options, hall of fame
@@ -31,7 +35,8 @@ bool snapgame();          // the game screen: deal, play, extras, ends, tutorial
 bool snapkeyboard();      // the focus ring on the menu and on a card (menu-focus, game-focus)
 bool snapaids();          // the game screen's hint mark and odds sign (game-hint, game-odds)
 bool snappanels();        // panels and plates with the words the game writes on them
-bool snapdesktop();       // the metainfo's screenshots (screenshot-*.png) and the title in German (menu-de)
+bool snapscreenshots();   // the metainfo's screenshots (screenshot-*.png), as make install ships them
+bool snapdesktop();       // those screenshots and the title in German (menu-de)
 bool snapwindow();         // the window resized (wide, 1920 x 1080, tall on a HiDPI screen) and full screen on the desktop (window-*)
 bool snapstoryart();      // each chapter's scene laid out from its pictures (story-art-N-*.png)
 bool snapstoryart_chapter(int n);  // one chapter's layout; each chapter keeps its own in scene_storyart_chNN.cpp
