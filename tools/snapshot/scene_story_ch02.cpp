@@ -3,6 +3,7 @@
 // carried past the open privy, the see-saw tipping and the end (story-2-*.png).
 #include "tools/snapshot/snapshot.h"
 #include "tools/snapshot/scene_story_kit456.h"
+#include "tools/snapshot/scene_story_play.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -20,29 +21,8 @@
 
 namespace {
 
-bool ch2start() {
-  if (!snapfreshstart("ch2")) return false;
-  inputon = 1;
-  clearplayer(1);
-  playername[1] = "Mortimer";
-  player = 1;
-  maplevel[1] = toplevel[1] = selectedlevel = 10;
-  return true;
-}
-
-// Level 10 is started, the journey map is closed as soon as it can be, and the clock run to t.
-void enterchapter(int t) {
-  testmousemove(5, 760);
-  startlevel(10);
-  snapframes(9);
-  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) snapframes(1);
-  if (mapopen > 0) {
-    for (int i = 0; i < 400 && papertime < 30; i++) snapframes(1);
-    snapclick(mapx + 370, mapy + 330);
-    for (int i = 0; i < 100 && mapopen > 0; i++) snapframes(1);
-  }
-  for (int i = 0; i < 2000 && storyclock < t; i++) snapframes(1);
-}
+// Level 10 begun, the journey map closed as soon as it can be, and the clock run on to t.
+void entergarden(int t) { storyplay::enteruntil(10, t, 5, 760); }
 
 int sx(int scenex) { return scenex + storyscroll; }
 
@@ -52,29 +32,25 @@ void pointscene(int scenex, int y) {
 }
 void clickscene(int scenex, int y) { snapclick(sx(scenex), y); }
 
-void leave() {
-  fadeto(SCREEN_MENU, 0, 0);
-  snapframes(10);
-}
 }  // namespace
 
 bool snapstory_chapter2() {
-  if (!ch2start()) return false;
+  if (!storyplay::playerat("ch2", 10)) return false;
   bool ok = true;
   // Before the scroll: the bed zombie's corner of the garden, the journey map on its way.
-  enterchapter(30);
+  entergarden(30);
   ok &= savesnapshot("story-2-start");
   for (int i = 0; i < 150 && mapunroll < 140; i++) snapframes(1);
   ok &= savesnapshot("story-2-journeymap");
-  leave();
+  storyplay::leave();
 
   // Scrolling in, with the zombie climbing out of his bed.
-  enterchapter(140);
+  entergarden(140);
   ok &= savesnapshot("story-2-scrolling");
-  leave();
+  storyplay::leave();
 
   // After the scroll: the text panel, then each object under the pointer.
-  enterchapter(ch2stopframe() + 30);
+  entergarden(ch2stopframe() + 30);
   ok &= savesnapshot("story-2-scrolled");
   pointscene(ch2stackx, ch2stacky);
   ok &= savesnapshot("story-2-glow-plank2");
@@ -117,10 +93,10 @@ bool snapstory_chapter2() {
   testmousemove(midx, 740);
   snapframes(20);
   ok &= savesnapshot("story-2-end");
-  leave();
+  storyplay::leave();
 
   // The mower rolled down early: the plank comes to rest on it.
-  enterchapter(ch2stopframe() + 2);
+  entergarden(ch2stopframe() + 2);
   clickscene(ch2stackx, ch2stacky);
   snapframes(20);
   clickscene(ch2stackx, ch2stacky);
@@ -133,13 +109,13 @@ bool snapstory_chapter2() {
   testmousemove(midx, 740);
   snapframes(20);
   ok &= savesnapshot("story-2-end-mower");
-  leave();
+  storyplay::leave();
 
   // A wide screen stops the scroll earlier, with the same garden in view.
   opengraphics(1366, 768, 32, 1366, 768);
-  enterchapter(ch2stopframe() + 30);
+  entergarden(ch2stopframe() + 30);
   ok &= savesnapshot("story-2-scrolled-1366");
-  leave();
+  storyplay::leave();
   opengraphics(1024, 768, 32, 1024, 768);
   return ok;
 }

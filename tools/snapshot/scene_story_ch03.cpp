@@ -3,6 +3,7 @@
 // flying off the tarp, the chainsaw carried, the pine falling and the end (story-3-*.png).
 #include "tools/snapshot/snapshot.h"
 #include "tools/snapshot/scene_story_kit456.h"
+#include "tools/snapshot/scene_story_play.h"
 #include "progression/startlevel.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -25,28 +26,8 @@ namespace {
 constexpr float sawgripx = ch3sawx - 21;
 constexpr int sawgripy = int(ch3sawy) - 42;
 
-bool ch3start() {
-  if (!snapfreshstart("ch3")) return false;
-  inputon = 1;
-  clearplayer(1);
-  playername[1] = "Mortimer";
-  player = 1;
-  maplevel[1] = toplevel[1] = selectedlevel = 20;
-  return true;
-}
-
-void enterchapter(int t) {
-  testmousemove(5, 400);
-  startlevel(20);
-  snapframes(9);
-  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) snapframes(1);
-  if (mapopen > 0) {
-    for (int i = 0; i < 400 && papertime < 30; i++) snapframes(1);
-    snapclick(mapx + 370, mapy + 330);
-    for (int i = 0; i < 100 && mapopen > 0; i++) snapframes(1);
-  }
-  for (int i = 0; i < 2000 && storyclock < t; i++) snapframes(1);
-}
+// Level 20 begun, the journey map closed as soon as it can be, and the clock run on to t.
+void enterroad(int t) { storyplay::enteruntil(20, t, 5, 400); }
 
 // The pointer x at which the view at rest puts scene x under the pointer.
 int restingx(float scenex) {
@@ -71,20 +52,16 @@ void clickon(float scenex, int y) {
   snapclick(restingx(scenex), y);
 }
 
-void leave() {
-  fadeto(SCREEN_MENU, 0, 0);
-  snapframes(10);
-}
 }  // namespace
 
 bool snapstory_chapter3() {
-  if (!ch3start()) return false;
+  if (!storyplay::playerat("ch3", 20)) return false;
   bool ok = true;
-  enterchapter(30);
+  enterroad(30);
   ok &= savesnapshot("story-3-start");
-  leave();
+  storyplay::leave();
 
-  enterchapter(ch3wakeat + 30);
+  enterroad(ch3wakeat + 30);
   pointfor(screenw - 1, 400);
   ok &= savesnapshot("story-3-rightend");
   settleon(ch3doorx, int(ch3doory));
@@ -136,13 +113,13 @@ bool snapstory_chapter3() {
   for (int i = 0; i < 200 && storyend == 0; i++) snapframes(1);
   snapframes(25);
   ok &= savesnapshot("story-3-end");
-  leave();
+  storyplay::leave();
 
   opengraphics(1366, 768, 32, 1366, 768);
-  enterchapter(ch3wakeat + 30);
+  enterroad(ch3wakeat + 30);
   pointfor(screenw - 1, 400);
   ok &= savesnapshot("story-3-rightend-1366");
-  leave();
+  storyplay::leave();
   opengraphics(1024, 768, 32, 1024, 768);
   return ok;
 }

@@ -1,4 +1,4 @@
-// Shared by the snapshot scenes of chapters 7 to 10: the real start-up in a fresh user folder,
+// Shared by the snapshot scenes of chapters 2, 3 and 7 to 10: the real start-up in a fresh user folder,
 // a player at the chapter's level, the level begun as the map begins it, and a person's
 // pointer and clicks through whole frames of the story screen.
 #pragma once
@@ -31,15 +31,21 @@ inline void click(int x, int y) {
   frames(1);
 }
 
-// A fresh start-up at the given width with one player standing at level l.
-inline bool start(const std::string& name, int width, int l) {
+// A fresh start-up with one player standing at level l, on the screen the start-up ends on.
+inline bool playerat(const std::string& name, int l) {
   if (!snapfreshstart(name)) return false;
-  if (width != 1024) opengraphics(width, 768, 32, width, 768);
   inputon = 1;
   clearplayer(1);
   playername[1] = "Mortimer";
   player = 1;
   maplevel[1] = toplevel[1] = selectedlevel = l;
+  return true;
+}
+
+// The same at the given width, on the map.
+inline bool start(const std::string& name, int width, int l) {
+  if (!playerat(name, l)) return false;
+  if (width != 1024) opengraphics(width, 768, 32, width, 768);
   screen = SCREEN_MAP;
   testmousemove(5, 300);
   return true;
@@ -57,6 +63,27 @@ inline void closejourney() {
   for (int i = 0; i < 400 && papertime <= 20; i++) frames(1);
   click(midx + 370, midy + 330);
   for (int i = 0; i < 120 && mapopen > 0; i++) frames(1);
+}
+
+// Begins level l with the pointer resting at (x, y), closes the journey map as soon as it can
+// be closed and runs the story clock on to t.
+inline void enteruntil(int l, int t, int x, int y) {
+  testmousemove(x, y);
+  startlevel(l);
+  frames(9);
+  for (int i = 0; i < 100 && mapopen == 0 && storyclock < t; i++) frames(1);
+  if (mapopen > 0) {
+    for (int i = 0; i < 400 && papertime < 30; i++) frames(1);
+    snapclick(mapx + 370, mapy + 330);
+    for (int i = 0; i < 100 && mapopen > 0; i++) frames(1);
+  }
+  for (int i = 0; i < 2000 && storyclock < t; i++) frames(1);
+}
+
+// Back to the menu, which lets the story screen go.
+inline void leave() {
+  fadeto(SCREEN_MENU, 0, 0);
+  frames(10);
 }
 
 inline void toclock(int t) {
