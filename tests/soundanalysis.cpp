@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-namespace listen {
+namespace hear {
 
 namespace {
 
@@ -410,4 +410,4 @@ Repeat longestrepeat(const std::vector<float>& src, bool loops, double window, d
   return best;
 }
 
-}  // namespace listen
+}  // namespace hear

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace listen {
+namespace hear {
 
 constexpr int rate = 44100;
 
@@ -60,4 +60,4 @@ struct Repeat {
 };
 Repeat longestrepeat(const std::vector<float>& x, bool loops, double window = 60.0, double alike = 0.7);
 
-}  // namespace listen
+}  // namespace hear

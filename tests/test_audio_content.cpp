@@ -14,8 +14,8 @@
 
 namespace {
 
-using listen::Pcm;
-using listen::decode;
+using hear::Pcm;
+using hear::decode;
 
 uint32_t le32(const unsigned char* b) { return b[0] | b[1] << 8 | b[2] << 16 | uint32_t(b[3]) << 24; }
 uint16_t le16(const unsigned char* b) { return uint16_t(b[0] | b[1] << 8); }

@@ -18,13 +18,13 @@
 
 namespace {
 
-using listen::Pcm;
+using hear::Pcm;
 constexpr double pi = 3.14159265358979323846;
 
 bool havedata() { return std::filesystem::exists("data/sound/click.ogg") && std::filesystem::exists("data/music/menu.ogg"); }
 
 std::vector<float> mono(const std::string& path) {
-  Pcm p = listen::decode(path);
+  Pcm p = hear::decode(path);
   EXPECT_TRUE(p.ok) << path;
   return p.mono();
 }
@@ -83,15 +83,15 @@ std::vector<std::string> allsounds() {
 // ---- The measures themselves, on signals whose answer is known ----
 
 std::vector<float> sine(double hz, double seconds, double amp = 0.5) {
-  std::vector<float> x(size_t(seconds * listen::rate));
-  for (size_t i = 0; i < x.size(); i++) x[i] = float(amp * std::sin(2 * pi * hz * i / listen::rate));
+  std::vector<float> x(size_t(seconds * hear::rate));
+  for (size_t i = 0; i < x.size(); i++) x[i] = float(amp * std::sin(2 * pi * hz * i / hear::rate));
   return x;
 }
 
 std::vector<float> noise(double seconds, unsigned seed, double amp = 0.3) {
   std::mt19937 rng(seed);
   std::uniform_real_distribution<float> u(-1, 1);
-  std::vector<float> x(size_t(seconds * listen::rate));
+  std::vector<float> x(size_t(seconds * hear::rate));
   for (float& v : x) v = float(u(rng) * amp);
   return x;
 }
@@ -101,10 +101,10 @@ std::vector<float> melody(double seconds, unsigned seed) {
   std::mt19937 rng(seed);
   std::uniform_int_distribution<int> pick(57, 81);
   std::vector<float> x;
-  while (x.size() < seconds * listen::rate) {
+  while (x.size() < seconds * hear::rate) {
     double hz = 440 * std::pow(2.0, (pick(rng) - 69) / 12.0);
-    for (int i = 0; i < listen::rate / 4; i++) {
-      double t = double(i) / listen::rate, env = std::exp(-t * 6);
+    for (int i = 0; i < hear::rate / 4; i++) {
+      double t = double(i) / hear::rate, env = std::exp(-t * 6);
       x.push_back(float(env * 0.3 * (std::sin(2 * pi * hz * t) + 0.4 * std::sin(4 * pi * hz * t) +
                                      0.2 * std::sin(6 * pi * hz * t))));
     }
@@ -123,39 +123,39 @@ TEST(SoundCharacter, TheMeasuresTellNoiseFromToneAndARepeatFromANewTune) {
   std::vector<float> partials = sine(300, 1.0);
   add(partials, sine(827, 1.0, 0.3));
   add(partials, sine(1622, 1.0, 0.2));
-  EXPECT_GT(listen::flatness(white), 0.45);
-  EXPECT_GT(listen::flatness(dark), 0.35);
-  EXPECT_LT(listen::flatness(partials), 0.1);
-  EXPECT_LT(listen::flatness(sine(440, 1.0)), 0.05);
+  EXPECT_GT(hear::flatness(white), 0.45);
+  EXPECT_GT(hear::flatness(dark), 0.35);
+  EXPECT_LT(hear::flatness(partials), 0.1);
+  EXPECT_LT(hear::flatness(sine(440, 1.0)), 0.05);
 
   // Held tones: a sine, a buzzy one in some noise and a consonant chord are held; a glide is not.
-  EXPECT_GT(listen::longesttone(sine(440, 1.0)).seconds, 0.9);
-  EXPECT_NEAR(listen::longesttone(sine(440, 1.0)).hz, 440, 5);
+  EXPECT_GT(hear::longesttone(sine(440, 1.0)).seconds, 0.9);
+  EXPECT_NEAR(hear::longesttone(sine(440, 1.0)).hz, 440, 5);
   std::vector<float> buzz = sine(150, 1.0);
   add(buzz, sine(300, 1.0, 0.3));
   add(buzz, noise(1.0, 3, 0.04));
-  EXPECT_GT(listen::longesttone(buzz).seconds, 0.9);
+  EXPECT_GT(hear::longesttone(buzz).seconds, 0.9);
   std::vector<float> chord = sine(440, 1.0, 0.3);
   add(chord, sine(659.26, 1.0, 0.3));
   add(chord, sine(880, 1.0, 0.3));
-  EXPECT_GT(listen::longesttone(chord).seconds, 0.9);
-  std::vector<float> glide(listen::rate);
+  EXPECT_GT(hear::longesttone(chord).seconds, 0.9);
+  std::vector<float> glide(hear::rate);
   double phase = 0;
   for (size_t i = 0; i < glide.size(); i++) {
-    phase += 400 * std::pow(4.0, double(i) / glide.size()) / listen::rate;
+    phase += 400 * std::pow(4.0, double(i) / glide.size()) / hear::rate;
     glide[i] = float(0.5 * std::sin(2 * pi * phase));
   }
-  EXPECT_LT(listen::longesttone(glide).seconds, 0.2);
-  EXPECT_NEAR(listen::pitchspan(glide), 24 * 0.9, 3);  // two octaves, less the ends cut off
-  EXPECT_LT(listen::pitchspan(sine(440, 1.0)), 0.5);
-  EXPECT_EQ(listen::longesttone(white).seconds, 0);
+  EXPECT_LT(hear::longesttone(glide).seconds, 0.2);
+  EXPECT_NEAR(hear::pitchspan(glide), 24 * 0.9, 3);  // two octaves, less the ends cut off
+  EXPECT_LT(hear::pitchspan(sine(440, 1.0)), 0.5);
+  EXPECT_EQ(hear::longesttone(white).seconds, 0);
 
   // Drops: clicks over a hiss stand out, the hiss alone does not.
   std::vector<float> hiss = noise(2.0, 4, 0.1), drops = hiss;
   for (size_t i = 5000; i < drops.size(); i += 4410)
     for (int k = 0; k < 40; k++) drops[i + k] += float(1.0 * std::exp(-k / 8.0) * ((k & 1) ? 1 : -1));
-  EXPECT_LT(listen::dropiness(hiss), 6);
-  EXPECT_GT(listen::dropiness(drops), 10);
+  EXPECT_LT(hear::dropiness(hiss), 6);
+  EXPECT_GT(hear::dropiness(drops), 10);
 
   // Repeats: a tune played twice is one long repeat; followed by another tune, none; a short
   // tune that loops repeats for the rest of the minute.
@@ -163,11 +163,11 @@ TEST(SoundCharacter, TheMeasuresTellNoiseFromToneAndARepeatFromANewTune) {
   std::vector<float> once = twice;
   twice.insert(twice.end(), once.begin(), once.end());
   once.insert(once.end(), other.begin(), other.end());
-  EXPECT_GT(listen::longestrepeat(twice, false).seconds, 18);
-  EXPECT_NEAR(listen::longestrepeat(twice, false).lag, 20, 0.1);
-  EXPECT_LT(listen::longestrepeat(once, false).seconds, 3);
-  EXPECT_GT(listen::longestrepeat(shortloop, true).seconds, 40);
-  EXPECT_LT(listen::longestrepeat(shortloop, false).seconds, 3);
+  EXPECT_GT(hear::longestrepeat(twice, false).seconds, 18);
+  EXPECT_NEAR(hear::longestrepeat(twice, false).lag, 20, 0.1);
+  EXPECT_LT(hear::longestrepeat(once, false).seconds, 3);
+  EXPECT_GT(hear::longestrepeat(shortloop, true).seconds, 40);
+  EXPECT_LT(hear::longestrepeat(shortloop, false).seconds, 3);
 }
 
 // ---- The forged data folder ----
@@ -181,7 +181,7 @@ constexpr double flatnessfloor = 0.2;
 TEST(SoundCharacter, ThingsHitMovedOrOpenedSoundLikeNoiseThroughResonances) {
   if (!havedata()) GTEST_SKIP() << "no data folder in the build folder";
   for (const char* name : objects) {
-    double f = listen::flatness(mono(std::string("data/") + name));
+    double f = hear::flatness(mono(std::string("data/") + name));
     EXPECT_GT(f, flatnessfloor) << name << " rings like a chime";
   }
 }
@@ -191,7 +191,7 @@ TEST(SoundCharacter, NoEffectHoldsOneSteadyToneForMoreThanAThirdOfASecond) {
   std::vector<std::string> files = allsounds();
   EXPECT_EQ(files.size(), 54u + 59u);
   for (const std::string& path : files) {
-    listen::HeldTone t = listen::longesttone(mono(path));
+    hear::HeldTone t = hear::longesttone(mono(path));
     EXPECT_LE(t.seconds, 0.3) << path << " holds " << t.hz << " Hz from " << t.at << " s";
   }
 }
@@ -200,30 +200,30 @@ TEST(SoundCharacter, CreaturesHaveMovingBreathyVoices) {
   if (!havedata()) GTEST_SKIP() << "no data folder in the build folder";
   for (const char* name : creatures) {
     std::vector<float> x = mono(std::string("data/") + name);
-    EXPECT_GE(listen::pitchspan(x), 3) << name << " keeps one pitch";
-    EXPECT_GT(listen::flatness(x), flatnessfloor) << name << " has no breath in it";
+    EXPECT_GE(hear::pitchspan(x), 3) << name << " keeps one pitch";
+    EXPECT_GT(hear::flatness(x), flatnessfloor) << name << " has no breath in it";
   }
   for (const char* bird : {"sound/bird1.ogg", "sound/bird2.ogg", "sound/bird3.ogg"})
-    EXPECT_GE(listen::pitchspan(mono(std::string("data/") + bird)), 3) << bird;
+    EXPECT_GE(hear::pitchspan(mono(std::string("data/") + bird)), 3) << bird;
 }
 
 TEST(SoundCharacter, TheRainFallsInDrops) {
   if (!havedata()) GTEST_SKIP() << "no data folder in the build folder";
   // A steady hiss scores about 4 dB here; rain with drops on it over 10.
-  EXPECT_GT(listen::dropiness(mono("data/sound/story/storyrain.ogg")), 10);
+  EXPECT_GT(hear::dropiness(mono("data/sound/story/storyrain.ogg")), 10);
 }
 
 TEST(SoundCharacter, NoTrackRepeatsAStretchOfMoreThanTenSecondsInItsFirstMinute) {
   if (!havedata()) GTEST_SKIP() << "no data folder in the build folder";
   for (const Track& t : tracks) {
     std::string path = std::string("data/music/") + t.name;
-    Pcm p = listen::decode(path);
+    Pcm p = hear::decode(path);
     ASSERT_TRUE(p.ok) << path;
     // a looping track must last the minute itself, or it would come round within it
     if (t.loops) {
       EXPECT_GE(p.seconds(), 60.0) << t.name;
     }
-    listen::Repeat r = listen::longestrepeat(p.mono(), t.loops);
+    hear::Repeat r = hear::longestrepeat(p.mono(), t.loops);
     EXPECT_LE(r.seconds, 10.0) << t.name << ": " << r.seconds << " s from " << r.at << " s come back " << r.lag
                                << " s later";
     std::printf("%-16s %5.1f s, longest repeat %4.1f s (%4.1f s later)\n", t.name, p.seconds(), r.seconds, r.lag);
