@@ -532,6 +532,33 @@ static void bleededges(std::vector<uint8_t>& p, int w, int h) {
   }
 }
 
+// Whether a picture lets anything through, and the box its visible pixels lie in: a big
+// picture that is mostly clear (a hill along the bottom of the screen) is drawn over that box
+// only.
+static void seenbox(ImageData& img, const std::vector<uint8_t>& rgba, int w, int h) {
+  img.opaque = !rgba.empty();
+  img.seenx0 = w;
+  img.seeny0 = h;
+  img.seenx1 = img.seeny1 = 0;
+  for (int y = 0; y < h; y++) {
+    const uint8_t* row = rgba.data() + size_t(y) * w * 4;
+    int first = 0;
+    while (first < w && row[first * 4 + 3] == 0) first++;
+    if (first == w) {
+      img.opaque = false;
+      continue;
+    }
+    int last = w - 1;
+    while (row[last * 4 + 3] == 0) last--;
+    if (img.opaque)
+      for (int x = 0; x < w && img.opaque; x++) img.opaque = row[x * 4 + 3] == 255;
+    img.seenx0 = std::min(img.seenx0, first);
+    img.seenx1 = std::max(img.seenx1, last + 1);
+    img.seeny0 = std::min(img.seeny0, y);
+    img.seeny1 = y + 1;
+  }
+}
+
 static Image makeimage(std::vector<uint8_t>&& rgba, int w, int h, bool alpha, int flags) {
   if (flags == -1) flags = IMG_MASKED | IMG_FILTERED;
   if ((flags & IMG_MASKED) && !alpha)
@@ -539,6 +566,7 @@ static Image makeimage(std::vector<uint8_t>&& rgba, int w, int h, bool alpha, in
       rgba[i + 3] = (rgba[i] == 0 && rgba[i + 1] == 0 && rgba[i + 2] == 0) ? 0 : 255;
   if (flags & IMG_FILTERED) bleededges(rgba, w, h);
   Image img = std::make_shared<ImageData>();
+  seenbox(*img, rgba, w, h);
   img->flags = flags;
   img->picw = img->width = w;
   img->pich = img->height = h;
@@ -646,22 +674,45 @@ void DrawImage(const Image& image, float x, float y, int frame) {
   if (!image || !renderer || frame < 0 || frame >= image->frames) return;
   ImageData& img = *image;
   if (!ensuretexture(img)) return;
-  if (img.textureblend != drawstate.blend_mode) {
-    SDL_SetTextureBlendMode(img.texture, sdlblend(drawstate.blend_mode));
-    img.textureblend = drawstate.blend_mode;
-  }
   const DrawState& d = drawstate;
+  SDL_Color col{Uint8(d.color_red), Uint8(d.color_green), Uint8(d.color_blue), Uint8(d.color_alpha * 255.0f + 0.5f)};
+  // An opaque picture drawn upright at full alpha covers what lies under it whether blended or
+  // not: copied, it looks the same and costs a renderer without a graphics card far less (the
+  // title's sky and hills are most of the loading screen's frame).
+  int blend = drawstate.blend_mode;
+  if (img.opaque && col.a == 255 && (blend == BLEND_ALPHA || blend == BLEND_MASK) && d.tform_iy == 0 && d.tform_jx == 0)
+    blend = BLEND_SOLID;
+  if (img.textureblend != blend) {
+    SDL_SetTextureBlendMode(img.texture, sdlblend(blend));
+    img.textureblend = blend;
+  }
   float x0 = -img.handle_x, y0 = -img.handle_y, x1 = x0 + img.width, y1 = y0 + img.height;
   float ox = x + d.origin_x, oy = y + d.origin_y;
-  SDL_Color col{Uint8(d.color_red), Uint8(d.color_green), Uint8(d.color_blue), Uint8(d.color_alpha * 255.0f + 0.5f)};
   float u0 = float(img.framex[frame]) / img.picw, v0 = float(img.framey[frame]) / img.pich;
+  // Blended or lit, clear pixels change nothing: a single picture is drawn over the box of its
+  // visible pixels and one more all round, the most a filtered sample reaches.
+  if (img.width == img.picw && img.height == img.pich && blend != BLEND_SOLID && blend != BLEND_SHADE) {
+    if (img.seenx1 <= img.seenx0) {  // nothing to see
+      drawcalls++;
+      return;
+    }
+    const int bx0 = std::max(0, img.seenx0 - 1), by0 = std::max(0, img.seeny0 - 1);
+    const int bx1 = std::min(img.picw, img.seenx1 + 1), by1 = std::min(img.pich, img.seeny1 + 1);
+    x1 = x0 + float(bx1);
+    y1 = y0 + float(by1);
+    x0 += float(bx0);
+    y0 += float(by0);
+    u0 = float(bx0) / img.picw;
+    v0 = float(by0) / img.pich;
+  }
   // SDL's software triangle filler crashes on a large turned quad (a 1366-pixel scene picture
   // rocking by a degree): such a picture goes out in tiles.
   const bool turned = d.tform_iy != 0 || d.tform_jx != 0;
-  const bool big = turned && (img.width > turnedtilemax || img.height > turnedtilemax);
-  const int cols = big ? (img.width + turnedtile - 1) / turnedtile : 1;
-  const int rows = big ? (img.height + turnedtile - 1) / turnedtile : 1;
-  const float tilew = float(img.width) / cols, tileh = float(img.height) / rows;
+  const int quadw = int(x1 - x0), quadh = int(y1 - y0);
+  const bool big = turned && (quadw > turnedtilemax || quadh > turnedtilemax);
+  const int cols = big ? (quadw + turnedtile - 1) / turnedtile : 1;
+  const int rows = big ? (quadh + turnedtile - 1) / turnedtile : 1;
+  const float tilew = float(quadw) / cols, tileh = float(quadh) / rows;
   static const int idx[6] = {0, 1, 2, 0, 2, 3};
   Uint64 t0 = renderertiming ? SDL_GetPerformanceCounter() : 0;
   for (int r = 0; r < rows; r++) {

@@ -21,6 +21,8 @@ struct ImageData {
   std::vector<int> framex, framey;  // each frame's top-left in the picture
   int picw = 0, pich = 0;           // the whole picture
   bool hasalpha = false;            // the source picture had an alpha channel
+  bool opaque = false;              // no pixel lets anything through
+  int seenx0 = 0, seeny0 = 0, seenx1 = 0, seeny1 = 0;  // the box around every pixel not wholly clear
   std::vector<uint8_t> pixels;      // the whole picture, RGBA, kept for the overlap test
   SDL_Texture* texture = nullptr;   // made at the first draw for the current renderer
   int texturegen = -1;              // renderer generation the texture belongs to

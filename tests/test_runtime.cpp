@@ -232,6 +232,90 @@ TEST_F(Runtime, FilteredPicturesLendTheirEdgeColourToClearNeighbours) {
   EXPECT_EQ(plain->pixels, p);
 }
 
+// Opaque pictures are copied rather than blended, and mostly clear ones are drawn over the box
+// of what shows, where either looks the same; everything else still blends.
+TEST_F(Runtime, OpaquePicturesCoverWhatIsUnderThemAndEverythingElseStillBlends) {
+  Image ground = solidimage(200, 100, 0x204060);
+  Image red = solidimage(20, 20, 0xF00000);
+  SetBlend(BLEND_SOLID);
+  DrawImage(ground, 0, 0, 0);
+  SetBlend(BLEND_ALPHA);
+  // Upright at full alpha: the picture's own colour, edge to edge, and nothing beside it.
+  DrawImage(red, 10, 10, 0);
+  EXPECT_EQ(pixel(10, 10), 0xF00000u);
+  EXPECT_EQ(pixel(29, 29), 0xF00000u);
+  EXPECT_EQ(pixel(30, 20), 0x204060u);
+  EXPECT_EQ(pixel(9, 20), 0x204060u);
+  // At half alpha it is mixed with the ground.
+  SetAlpha(0.5f);
+  DrawImage(red, 40, 10, 0);
+  SetAlpha(1);
+  uint32_t half = pixel(50, 20);
+  EXPECT_NEAR(int(half >> 16), (0xF0 + 0x20) / 2, 2);
+  EXPECT_NEAR(int(half & 0xFF), 0x60 / 2, 2);
+  // A tint keeps the picture covering and colours it.
+  SetColor(255, 255, 0);
+  DrawImage(solidimage(20, 20, 0xFFFFFF), 70, 10, 0);
+  SetColor(255, 255, 255);
+  EXPECT_EQ(pixel(80, 20), 0xFFFF00u);
+  // One clear pixel in an otherwise solid picture lets the ground through there.
+  std::vector<uint8_t> p(20 * 20 * 4, 255);
+  for (size_t i = 0; i < p.size(); i += 4) p[i + 2] = 0;  // yellow
+  p[(5 * 20 + 7) * 4 + 3] = 0;
+  DrawImage(CreateImageFromPixels(p.data(), 20, 20, 0), 100, 10, 0);
+  EXPECT_EQ(pixel(107, 15), 0x204060u);
+  EXPECT_EQ(pixel(108, 15), 0xFFFF00u);
+  // Light adds to the ground, and a light picture that is opaque is no exception.
+  SetBlend(BLEND_LIGHT);
+  DrawImage(solidimage(20, 20, 0x101010), 130, 10, 0);
+  SetBlend(BLEND_ALPHA);
+  EXPECT_EQ(pixel(140, 20), 0x305070u);
+}
+
+TEST_F(Runtime, AMostlyClearPictureShowsItsVisiblePartsAndShadesAllOfItself) {
+  Image ground = solidimage(300, 300, 0x806040);
+  // Clear grey everywhere but two white blocks in opposite corners: the box of what shows is
+  // the whole picture less a rim, and half of it is still clear.
+  std::vector<uint8_t> p(size_t(200) * 200 * 4, 128);
+  for (size_t i = 3; i < p.size(); i += 4) p[i] = 0;
+  for (int y = 0; y < 200; y++)
+    for (int x = 0; x < 200; x++)
+      if ((x >= 30 && x < 40 && y >= 20 && y < 30) || (x >= 150 && x < 170 && y >= 160 && y < 175))
+        for (int c = 0; c < 4; c++) p[(size_t(y) * 200 + x) * 4 + c] = 255;
+  Image spots = CreateImageFromPixels(p.data(), 200, 200, 0);
+  for (int blend : {BLEND_ALPHA, BLEND_LIGHT, BLEND_SHADE}) {
+    SCOPED_TRACE(blend);
+    SetBlend(BLEND_SOLID);
+    DrawImage(ground, 0, 0, 0);
+    SetBlend(blend);
+    DrawImage(spots, 50, 60, 0);
+    SetBlend(BLEND_ALPHA);
+    const uint32_t spot = pixel(50 + 35, 60 + 25), far = pixel(50 + 160, 60 + 170);
+    const uint32_t clear = pixel(50 + 100, 60 + 100), rim = pixel(50 + 2, 60 + 198), beside = pixel(40, 60 + 25);
+    EXPECT_EQ(beside, 0x806040u);
+    if (blend == BLEND_SHADE) {
+      // Shade darkens through clear pixels as well: the whole picture is drawn.
+      EXPECT_EQ(spot, 0x806040u);
+      EXPECT_EQ(clear, 0x403020u);
+      EXPECT_EQ(rim, 0x403020u);
+    } else {
+      EXPECT_EQ(spot, 0xFFFFFFu);
+      EXPECT_EQ(far, 0xFFFFFFu);
+      EXPECT_EQ(clear, 0x806040u);
+      EXPECT_EQ(rim, 0x806040u);
+    }
+  }
+  // A picture with nothing to see draws nothing but is still a draw.
+  std::vector<uint8_t> none(size_t(64) * 64 * 4, 0);
+  SetBlend(BLEND_SOLID);
+  DrawImage(ground, 0, 0, 0);
+  SetBlend(BLEND_ALPHA);
+  int before = DrawCalls();
+  DrawImage(CreateImageFromPixels(none.data(), 64, 64, 0), 10, 10, 0);
+  EXPECT_EQ(DrawCalls(), before + 1);
+  EXPECT_EQ(pixel(20, 20), 0x806040u);
+}
+
 TEST_F(Runtime, ImagesCollideOnlyWhereBothAreSolid) {
   // Two 20 x 20 pictures, solid only in their middle 10 x 10: corners overlapping only
   // in transparent pixels do not collide; moving them into the solid parts does.
