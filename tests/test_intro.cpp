@@ -35,7 +35,7 @@ TEST_F(Intro, TheStartShowsTheFirstShippedPageAndHidesThePointer) {
   EXPECT_EQ(curpage, 1);
   EXPECT_EQ(pagecount, 2);
   EXPECT_EQ(pagefile[1], "logo1.png");
-  EXPECT_EQ(pagetime[2], 100);
+  EXPECT_EQ(pagetime[2], 75);
   EXPECT_EQ(pageskip[2], 1);
   ASSERT_TRUE(pageimg[1]);
   ASSERT_TRUE(pageimg[2]);
