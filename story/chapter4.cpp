@@ -46,7 +46,7 @@ void scatterrain() {
   }
 }
 
-static int story4stopframe() { return story4stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
+int story4stopframe() { return story4stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
 
 // The hidden thing under the pointer, the last of 1..3 whose picture's rectangle holds it; 0 none.
 static int story4found() {

@@ -13,6 +13,7 @@ inline constexpr int story4thingxy[story4things + 1][2] = {
 inline constexpr int story4holex = 1932, story4holey = 676;    // 0.png, the open drain (top-left)
 inline constexpr int story4coverx = 1933, story4covery = 678;  // e3.png while it lies on the drain
 inline constexpr int story4stop[3] = {560, 484, 455};  // stop frame of the scroll at width 1024, 1280, 1366
+int story4stopframe();  // the scroll's stop frame at the current width
 inline constexpr int story4mapat = 5;       // the journey map opens early, before the scroll has got going
 inline constexpr int story4rainsoundat = 3; // the rain loop starts at this frame
 inline constexpr int story4bubble = 200;    // frames every bubble of the chapter lasts

@@ -47,7 +47,7 @@ void loadchapter5() {
   storypic[3][2] = loadimg(f + "box1-glow.png");
 }
 
-static int story5stopframe() { return story5stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
+int story5stopframe() { return story5stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
 
 // This frame's click, when the scene is active, nothing lies over it and no object took it yet.
 static bool story5click(bool active) { return active && mousehit1 == 1 && storyclicked == 0 && storyfree(); }

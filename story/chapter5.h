@@ -20,6 +20,7 @@ inline constexpr float story5box1drop = 0.06f; // the big crate sinks this much 
 inline constexpr int story5pulls = 2;          // pulls that open the way
 inline constexpr int story5pullend = 80;       // a pull ends when its counter (2 a frame) passes this
 inline constexpr int story5stop[3] = {450, 400, 380};  // stop frame of the scroll at width 1024, 1280, 1366
+int story5stopframe();  // the scroll's stop frame at the current width
 inline constexpr int story5scrollfrom = 41;    // the scroll waits for the journey map's first frame
 inline constexpr int story5mapat = 40;         // the journey map opens
 

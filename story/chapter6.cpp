@@ -56,7 +56,7 @@ void loadchapter6() {
   storypic[7][3] = loadimg(f + "window-glow.png");
 }
 
-static int story6stopframe() { return story6stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
+int story6stopframe() { return story6stop[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
 
 // This frame's click, when the scene is active, nothing lies over it and no object took it yet.
 static bool story6click(bool active) { return active && mousehit1 == 1 && storyclicked == 0 && storyfree(); }

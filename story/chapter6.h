@@ -24,6 +24,7 @@ inline constexpr int story6stonexy[story6stones + 1][2] = {{0, 0}, {1800, 740}, 
 inline constexpr int story6stonebox = 30;     // a stone's hot box: half width and height
 inline constexpr int story6carryx = 50, story6carryy = 40;  // a carried stone, from the pointer
 inline constexpr int story6stop[3] = {550, 500, 480};  // stop frame of the scroll at width 1024, 1280, 1366
+int story6stopframe();  // the scroll's stop frame at the current width
 inline constexpr int story6scrollfrom = 41;   // the scroll waits for the journey map's first frame
 inline constexpr int story6mapat = 40;        // the journey map opens
 inline constexpr int story6panelx = 270;      // the text panel sits this far from the right edge

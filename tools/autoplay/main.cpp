@@ -254,8 +254,6 @@ void clickscene(float scenex, int y) {
   click(x, y);
   step(3);
 }
-// The stop frame of a scene's scroll by screen width, from its table of three.
-int stopframe(const int (&stops)[3]) { return stops[screenw <= 1024 ? 0 : screenw <= 1280 ? 1 : 2]; }
 
 // Chapter 2: the garden. The two planks off the weight, the weight onto the see-saw.
 bool chapter2step() {
@@ -274,7 +272,7 @@ bool chapter2step() {
 // Chapter 4: Drizzle Street in the dark. The pointer searches the street; the cat and the
 // gutter answer with a word, the drain cover is dragged off the drain.
 bool chapter4step() {
-  if (storyclock <= stopframe(story4stop)) return false;
+  if (storyclock <= story4stopframe()) return false;
   doing = "searching the street in the rain";
   if (story4grab > 0) {
     step(5);
@@ -293,7 +291,7 @@ bool chapter4step() {
 // Chapter 5: the bone cellar. The skeleton poked, the low crate pushed four times, the big
 // crate pulled clear twice.
 bool chapter5step() {
-  if (storyclock <= stopframe(story5stop)) return false;
+  if (storyclock <= story5stopframe()) return false;
   doing = "moving the crates in the cellar";
   if (story5skeleton == 0) clickscene(story5skelx, story5skely - 40);
   else if (story5box2move > 0 || story5box1move > 0) step(5);
@@ -307,7 +305,7 @@ bool chapter5step() {
 // Chapter 6: the brick works, by the door: the door slid open, the switch pulled, the
 // ladder comes down.
 bool chapter6step() {
-  if (storyclock <= stopframe(story6stop)) return false;
+  if (storyclock <= story6stopframe()) return false;
   doing = "opening the way into the brick works";
   if (story6door == 0) clickscene(story6switchx, story6switchy - 10);  // the shut door lies over the switch
   else if (story6door < story6doorend) step(5);
@@ -492,16 +490,16 @@ tablestamp stampnow() {
           extras};
 }
 
-// Centre of item-bar slot s and of plant k in its bar.
-int itemx(int s) { return (s == 1 ? 19 : s == 2 ? 121 : 223) + cardw / 2; }
-int itemy() { return screenh - 166 + cardh / 2; }
-int plantx(int k) {
-  const int dx[9] = {0, 386, 341, 296, 251, 200, 156, 116, 71};
-  return screenw - dx[k] + 47;
+// A click in the middle of item slot s or of bar plant k, where the game draws them.
+void clickitem(int s) {
+  float x, y;
+  itemslotcentre(s, x, y);
+  click(int(x), int(y));
 }
-int planty(int k) {
-  const int dy[9] = {0, 97, 117, 127, 127, 137, 127, 117, 97};
-  return screenh - dy[k] + 62;
+void clickplant(int k) {
+  float x, y;
+  plantcentre(k, x, y);
+  click(int(x), int(y));
 }
 
 // At a dead end: a plant whose rank neighbours a free face-up card, else an item that opens a
@@ -525,7 +523,7 @@ bool useextra(const tableview& v) {
   }
   if (best > 0 && bestcount > 0) {
     doing = "using a plant";
-    click(plantx(best), planty(best));
+    clickplant(best);
     extrasused++;
     return true;
   }
@@ -536,7 +534,7 @@ bool useextra(const tableview& v) {
     for (int s = 1; s <= itembarslots; s++) {
       if (extraslots[p][s] != item) continue;
       doing = "using an item";
-      click(itemx(s), itemy());
+      clickitem(s);
       extrasused++;
       waitfor([] { return !extraflying(); }, 60);
       if (killermode > 0 || blastermode > 0) {
