@@ -23,12 +23,10 @@ namespace storyplay {
 inline void frames(int n) { snapframes(n); }
 inline void point(int x, int y) { snappoint(x, y); }
 
+// The pointer rests a frame over the spot before the click.
 inline void click(int x, int y) {
   point(x, y);
-  testmousepress(1);
-  frames(1);
-  testmouserelease(1);
-  frames(1);
+  snapclick(x, y);
 }
 
 // A fresh start-up with one player standing at level l, on the screen the start-up ends on.
