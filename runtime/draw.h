@@ -23,6 +23,7 @@ struct ImageData {
   bool hasalpha = false;            // the source picture had an alpha channel
   bool opaque = false;              // no pixel lets anything through
   int seenx0 = 0, seeny0 = 0, seenx1 = 0, seeny1 = 0;  // the box around every pixel not wholly clear
+  int solidbox[4] = {-1, 0, 0, 0};  // frame 0's box of pixels at least half opaque, found when first asked
   std::vector<uint8_t> pixels;      // the whole picture, RGBA, kept for the overlap test
   SDL_Texture* texture = nullptr;   // made at the first draw for the current renderer
   int texturegen = -1;              // renderer generation the texture belongs to

@@ -50,20 +50,32 @@ void solidbounds(const Image& pic, int& left, int& top, int& right, int& bottom)
   right = pic ? pic->width : 0;
   bottom = pic ? pic->height : 0;
   if (!pic || !pic->hasalpha || pic->pixels.empty()) return;
-  int x0 = pic->width, y0 = pic->height, x1 = -1, y1 = -1;
-  for (int y = 0; y < pic->height; y++)
-    for (int x = 0; x < pic->width; x++)
-      if (pic->pixels[(size_t(pic->framey[0] + y) * pic->picw + pic->framex[0] + x) * 4 + 3] >= 128) {
-        x0 = std::min(x0, x);
-        x1 = std::max(x1, x);
-        y0 = std::min(y0, y);
-        y1 = std::max(y1, y);
-      }
-  if (x1 < 0) return;
-  left = x0;
-  top = y0;
-  right = x1 + 1;
-  bottom = y1 + 1;
+  int* box = pic->solidbox;
+  if (box[0] < 0) {  // the picture is searched once; a focused button asks every frame
+    int x0 = pic->width, y0 = pic->height, x1 = -1, y1 = -1;
+    for (int y = 0; y < pic->height; y++)
+      for (int x = 0; x < pic->width; x++)
+        if (pic->pixels[(size_t(pic->framey[0] + y) * pic->picw + pic->framex[0] + x) * 4 + 3] >= 128) {
+          x0 = std::min(x0, x);
+          x1 = std::max(x1, x);
+          y0 = std::min(y0, y);
+          y1 = std::max(y1, y);
+        }
+    if (x1 < 0) {
+      box[0] = box[1] = 0;
+      box[2] = pic->width;
+      box[3] = pic->height;
+    } else {
+      box[0] = x0;
+      box[1] = y0;
+      box[2] = x1 + 1;
+      box[3] = y1 + 1;
+    }
+  }
+  left = box[0];
+  top = box[1];
+  right = box[2];
+  bottom = box[3];
 }
 
 void readkeys() {
