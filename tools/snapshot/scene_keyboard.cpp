@@ -1,5 +1,6 @@
-// Play by keys: the main menu with the focus ring on its play button, and a dealt level with
-// the table's ring on a free card, each reached by pressing keys through the real frame loop.
+// Play by keys: the main menu with the focus ring on its play button, a dealt level with the
+// table's ring on a free card, and the adventure map with a level chosen by the arrows, each
+// reached by pressing keys through the real frame loop.
 #include "tools/snapshot/snapshot.h"
 #include "runtime/runtime.h"
 #include "runtime/testinput.h"
@@ -49,5 +50,18 @@ bool snapkeyboard() {
   snapkey(KEY_RIGHT);
   snapframes(4);
   ok &= savesnapshot("game-focus");
+
+  // The map: Space puts the shop's hint away, the first arrow starts at the frontier, Left
+  // steps back a level, Up a row of stages.
+  fadeto(SCREEN_MAP, 0, 0);
+  for (int i = 0; i < 20 && screen != SCREEN_MAP; i++) snapframes(1);
+  snapframes(150);
+  snapkey(KEY_SPACE);
+  snapframes(30);
+  snapkey(KEY_RIGHT);
+  snapkey(KEY_LEFT);
+  snapkey(KEY_UP);
+  snapframes(30);
+  ok &= savesnapshot("map-focus");
   return ok;
 }

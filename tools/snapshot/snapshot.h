@@ -32,7 +32,7 @@ bool snaplevels();        // the level set: every preview, and dealt tables of a
 bool snapshell();         // the shell's popups over the title landscape, and both backgrounds
 bool snapmenu();          // splash, loading, the main menu with and without a player, options, hall of fame
 bool snapgame();          // the game screen: deal, play, extras, ends, tutorial and its popups (game-*, popup-*)
-bool snapkeyboard();      // the focus ring on the menu and on a card (menu-focus, game-focus)
+bool snapkeyboard();      // the focus ring on the menu, on a card and a level chosen on the map (menu-focus, game-focus, map-focus)
 bool snapaids();          // the game screen's hint mark and odds sign (game-hint, game-odds)
 bool snappanels();        // panels and plates with the words the game writes on them
 bool snapscreenshots();   // the metainfo's screenshots (screenshot-*.png), as make install ships them
