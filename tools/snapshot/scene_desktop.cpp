@@ -14,7 +14,6 @@
 #include "shell/startup.h"
 #include "shell/state.h"
 #include "text/texts.h"
-#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,8 +25,6 @@ namespace {
 
 // A real start-up in the given language ("" English, "de" German), through the loading bar
 // into the main menu, with two players on file and the first one playing.
-fs::path snaphome() { return fs::temp_directory_path() / ("morgavelle-snapdesktop-" + std::to_string(getpid())); }
-
 bool startintomenu(const std::string& language) {
   snapfreshfolder("desktop");
   resetshellstate();
@@ -91,15 +88,11 @@ bool snapscreenshots() {
   bool ok = snapmenuscreenshot();
   ok &= keepfromscene(snaptablemidplay, "tables_hills_midplay", "screenshot-table");
   ok &= keepfromscene(storychapter2, "story-art-2-end", "screenshot-story");
-  std::error_code ec;
-  fs::remove_all(snaphome(), ec);
   return ok;
 }
 
 bool snapdesktop() {
   bool ok = snapscreenshots();
   ok &= snapgermanmenu();
-  std::error_code ec;
-  fs::remove_all(snaphome(), ec);
   return ok;
 }
